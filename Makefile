@@ -1,0 +1,71 @@
+# The two commands of the README, `make run` and `make test`, set up everything they need
+# on a fresh Debian 12 machine, then build. The rest are for developers.
+
+CMAKE ?= cmake
+CTEST ?= ctest
+FUZZ_SECONDS ?= 600
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test test-suite test-asan test-fuzz bench fuzz artwork format tidy clean
+
+all: build
+
+deps:
+	@scripts/deps.sh all
+
+build:
+	@scripts/deps.sh run
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default -j $(JOBS)
+
+run: build
+	./build/ui/trimwise
+
+# The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a short fuzz run of the calculation.
+test:
+	@scripts/deps.sh test
+	@$(MAKE) --no-print-directory test-suite test-asan test-fuzz
+
+test-suite:
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default -j $(JOBS)
+	$(CTEST) --preset default
+
+test-asan:
+	$(CMAKE) --preset asan
+	$(CMAKE) --build --preset asan -j $(JOBS)
+	$(CTEST) --preset asan
+
+test-fuzz:
+	$(CMAKE) --preset fuzz
+	$(CMAKE) --build --preset fuzz -j $(JOBS)
+	$(CTEST) --preset fuzz
+
+bench:
+	@scripts/deps.sh test
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default -j $(JOBS)
+	./build/bench/trimwise-bench-calc
+
+fuzz:
+	@scripts/deps.sh test
+	$(CMAKE) --preset fuzz
+	$(CMAKE) --build --preset fuzz -j $(JOBS)
+	./build-fuzz/tests/fuzz/trimwise-fuzz -max_total_time=$(FUZZ_SECONDS) \
+		tests/fuzz/corpus
+
+artwork:
+	@scripts/deps.sh all
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default --target trimwise-artwork -j $(JOBS)
+	./build/tools/artwork/trimwise-artwork assets
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+tidy:
+	git ls-files 'calc/*.cpp' 'ui/*.cpp' | xargs clang-tidy -p build --quiet
+
+clean:
+	rm -rf build build-asan build-fuzz

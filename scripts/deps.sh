@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running or testing Trimwise needs,
+# but only those that are missing, so a machine that has them is left alone.
+#   scripts/deps.sh run    what `make run` needs
+#   scripts/deps.sh test   what `make test` needs (includes run)
+#   scripts/deps.sh all    everything, also the artwork generator and the linters
+set -euo pipefail
+
+run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+               xvfb xdotool xclip x11-utils binutils-mingw-w64-x86-64 libgif-dev)
+extra_packages=(clang-format clang-tidy)
+
+case "${1:-all}" in
+    run) wanted=("${run_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+    all) wanted=("${run_packages[@]}" "${test_packages[@]}" "${extra_packages[@]}") ;;
+    *) echo "usage: $0 run|test|all" >&2; exit 2 ;;
+esac
+
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+if ! command -v dpkg-query >/dev/null 2>&1; then
+    echo "Trimwise installs its build tools with Debian's apt-get; this system has no dpkg." >&2
+    echo "Install by hand: ${wanted[*]}" >&2
+    exit 1
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+    installed "$package" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "Missing Debian packages: ${missing[*]}" >&2
+    echo "Run as root, or install sudo, so that they can be installed with apt-get." >&2
+    exit 1
+fi
+
+echo "Installing missing Debian packages: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
