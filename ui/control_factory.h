@@ -1,0 +1,15 @@
+#pragma once
+
+#include "layout_table.h"
+
+#include <QWidget>
+
+namespace trimwise {
+
+// Makes the widget for one row of the layout table, as a child of `parent`, with its
+// place, text, font, colours, length limit and tooltip.
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+
+[[nodiscard]] QFont FontFor(FontRole role);
+
+} // namespace trimwise

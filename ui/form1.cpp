@@ -1,0 +1,168 @@
+#include "form1.h"
+
+#include "click_watcher.h"
+#include "control_factory.h"
+#include "numeric_input.h"
+#include "pictures.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace trimwise {
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const ControlSpec* labelOf(Box box) {
+    const auto found = std::ranges::find(kControls, BoxName(box), &ControlSpec::labels);
+    return found == kControls.end() ? nullptr : &*found;
+}
+
+constexpr std::size_t indexOf(Box box) {
+    return static_cast<std::size_t>(box);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(fromView(kForm1.title));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(WindowIcon());
+    setCursor(PointerCursor(kForm1.pointer));
+    setFixedSize(ToPixels(kForm1.clientWidth), ToPixels(kForm1.clientHeight));
+    move(ToPixels(kForm1.left), ToPixels(kForm1.top));
+    createControls();
+    wireEvents();
+}
+
+void Form1::createControls() {
+    std::map<Pointer, QCursor> cursors;
+    std::vector<std::pair<int, QWidget*>> stack;
+    std::vector<std::pair<int, QWidget*>> tabChain;
+
+    for (const ControlSpec& spec : kControls) {
+        QWidget* control = CreateControl(spec, this);
+        if (spec.pointer != Pointer::None) {
+            const auto [cursor, added] = cursors.try_emplace(spec.pointer);
+            if (added) {
+                cursor->second = PointerCursor(spec.pointer);
+            }
+            control->setCursor(cursor->second);
+        }
+        if (spec.kind == ControlKind::Image) {
+            static_cast<QLabel*>(control)->setPixmap(DoveStill());
+        }
+        stack.emplace_back(spec.stacking, control);
+        if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::PushButton) {
+            tabChain.emplace_back(spec.tabIndex, control);
+        }
+    }
+
+    // Later raises end up in front.
+    std::ranges::stable_sort(stack, {}, &std::pair<int, QWidget*>::first);
+    for (const auto& entry : stack) {
+        entry.second->raise();
+    }
+    std::ranges::sort(tabChain, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < tabChain.size(); ++i) {
+        setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+    }
+
+    for (const Box b : {Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5, Box::Text7,
+                        Box::Text8, Box::Text9, Box::Text11}) {
+        QLineEdit* edit = findChild<QLineEdit*>(fromView(BoxName(b)));
+        boxes_[indexOf(b)] = edit;
+        if (const ControlSpec* label = labelOf(b)) {
+            edit->setAccessibleName(fromView(label->text).simplified());
+        }
+        edit->setAccessibleDescription(edit->toolTip());
+    }
+}
+
+void Form1::wireEvents() {
+    for (const Box input : kInputBoxes) {
+        new NumericInput(box(input));
+    }
+    // Queued, so that the box has finished with the mouse before the results change and
+    // before any message about them appears.
+    const auto* watcher = new ClickWatcher(box(Box::Text9));
+    connect(watcher, &ClickWatcher::clicked, this, &Form1::calculate, Qt::QueuedConnection);
+
+    auto* exitButton = findChild<QPushButton*>(QStringLiteral("Command1"));
+    connect(exitButton, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
+    exitButton->setFocus();
+}
+
+QLineEdit* Form1::box(Box b) const {
+    return boxes_[indexOf(b)];
+}
+
+std::string Form1::text(Box b) const {
+    return box(b)->text().toStdString();
+}
+
+void Form1::setText(Box b, std::string_view text) {
+    box(b)->setText(fromView(text));
+}
+
+std::size_t Form1::maxLength(Box b) const {
+    return static_cast<std::size_t>(box(b)->maxLength());
+}
+
+QString Form1::boxCaption(Box b) const {
+    const ControlSpec* label = labelOf(b);
+    if (label == nullptr) {
+        return fromView(BoxName(b));
+    }
+    QString caption = fromView(label->text);
+    caption.remove(QLatin1Char('?')).remove(QLatin1Char('='));
+    return caption.simplified();
+}
+
+void Form1::calculate() {
+    const BalanceOutcome outcome = CalculateBalance(*this);
+    if (outcome.error) {
+        showError(*outcome.error);
+    }
+}
+
+void Form1::showError(const BalanceError& error) {
+    const QString caption = boxCaption(error.box);
+    QString message;
+    if (error.kind == BalanceErrorKind::NotANumber) {
+        message = tr("%1: \"%2\" is not a number.").arg(caption, fromView(error.text));
+    } else if (error.box == error.inputToFix) {
+        message = tr("%1: \"%2\" is too large a number.").arg(caption, fromView(error.text));
+    } else {
+        message = tr("%1: the result is too large to show. Check the %2.")
+                      .arg(caption, boxCaption(error.inputToFix));
+    }
+    QMessageBox messageBox(QMessageBox::Warning, fromView(kForm1.title), message, QMessageBox::Ok,
+                           this);
+    messageBox.setObjectName(QStringLiteral("ErrorMessage"));
+    messageBox.exec();
+
+    QLineEdit* offending = box(error.inputToFix);
+    offending->setFocus(Qt::OtherFocusReason);
+    offending->selectAll();
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.drawPixmap(0, 0, background_);
+}
+
+} // namespace trimwise

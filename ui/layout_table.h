@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace trimwise {
+
+enum class ControlKind : std::uint8_t { TextBox, Label, PushButton, Image };
+
+// The few text styles of the window; sizes are pixels, the points of the design at 96 dpi.
+enum class FontRole : std::uint8_t {
+    Box,        // "MS Sans Serif" 8.25 pt bold
+    Button,     // "MS Sans Serif" 12 pt bold
+    Caption,    // "Arial" 11.25 pt bold
+    Hint,       // "MS Sans Serif" 8.25 pt regular
+    SmallPrint, // "Small Fonts" 6.75 pt regular
+};
+
+enum class TextColour : std::uint8_t { WindowText, ButtonText, Black, ResultBlue, Red };
+
+enum class Pointer : std::uint8_t {
+    None, // the window's pointer shows through
+    LaughingFace,
+    Hand,
+    NeutralFace,
+    Banana,
+    SadFace,
+    Warning,
+    SmilingFace,
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kDefaultMaxLength = 7;
+
+// One control of the window. Positions and sizes are twips from the client area's
+// top-left corner. `stacking` grows towards the front; `tabIndex` is -1 where the control
+// has no place in the tab order; `labels` names the box that a question or caption names.
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    int left;
+    int top;
+    int width;
+    int height;
+    int tabIndex;
+    int stacking;
+    std::string_view text;
+    FontRole font;
+    TextColour colour;
+    bool opaque;
+    bool centred;
+    int maxLength;
+    std::string_view toolTip;
+    Pointer pointer;
+    std::string_view labels;
+};
+
+struct WindowSpec {
+    std::string_view title;
+    int clientWidth;  // twips
+    int clientHeight; // twips
+    int left;         // twips from the screen's left edge to the client area
+    int top;          // twips from the screen's top edge to the client area
+    Pointer pointer;
+};
+
+inline constexpr WindowSpec kForm1{"Trimwise V1.2", 8895, 4440, 2415, 2700, Pointer::LaughingFace};
+
+// Everything in the window, in its rows from the top.
+extern const std::array<ControlSpec, 32> kControls;
+
+constexpr int ToPixels(int twips) noexcept {
+    return twips / kTwipsPerPixel;
+}
+
+} // namespace trimwise
