@@ -41,8 +41,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()
                    Qt::WindowCloseButtonHint);
     setWindowIcon(WindowIcon());
     setCursor(PointerCursor(kForm1.pointer));
-    setFixedSize(ToPixels(kForm1.clientWidth), ToPixels(kForm1.clientHeight));
-    move(ToPixels(kForm1.left), ToPixels(kForm1.top));
+    // The client area, not the frame, opens at the given place.
+    setGeometry(ToPixels(kForm1.left), ToPixels(kForm1.top), ToPixels(kForm1.clientWidth),
+                ToPixels(kForm1.clientHeight));
+    setFixedSize(size());
     createControls();
     wireEvents();
 }
@@ -155,6 +157,7 @@ void Form1::showError(const BalanceError& error) {
     messageBox.exec();
 
     QLineEdit* offending = box(error.inputToFix);
+    activateWindow();
     offending->setFocus(Qt::OtherFocusReason);
     offending->selectAll();
 }

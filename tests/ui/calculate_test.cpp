@@ -1,0 +1,166 @@
+#include "form_fixture.h"
+
+#include <QPushButton>
+
+namespace {
+
+struct Figures {
+    const char* what;
+    QStringList typed;   // Text1 .. Text5
+    QStringList inputs;  // Text1 .. Text5 after the click
+    QStringList results; // Text7, Text8, Text9, Text11
+};
+
+const QStringList kInputs{"Text1", "Text2", "Text3", "Text4", "Text5"};
+const QStringList kResults{"Text7", "Text8", "Text9", "Text11"};
+
+} // namespace
+
+class CalculateTest : public FormTest {
+protected:
+    void type(const QStringList& figures) {
+        for (int i = 0; i < kInputs.size(); ++i) {
+            QLineEdit* edit = box(kInputs[i].toLatin1().constData());
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, figures.value(i));
+        }
+    }
+
+    QStringList texts(const QStringList& names) const {
+        QStringList found;
+        for (const QString& name : names) {
+            found << box(name.toLatin1().constData())->text();
+        }
+        return found;
+    }
+};
+
+TEST_F(CalculateTest, ClickOnTheBalanceBoxShowsTheResults) {
+    const Figures cases[] = {
+        {"all empty",
+         {"", "", "", "", ""},
+         {"15", "2", "0", "0", "0"},
+         {"0.10416", "0", "0.33333", "0"}},
+        {"below the bounds",
+         {"10", "1", "", "", ""},
+         {"15", "2", "0", "0", "0"},
+         {"0.10416", "0", "0.33333", "0"}},
+        {"on the bounds, as typed",
+         {"15.0", "2", "0", "0", "0"},
+         {"15.0", "2", "0", "0", "0"},
+         {"0.10416", "0", "0.33333", "0"}},
+        {"a trainer",
+         {"600", "10", "120", "25", "48"},
+         {"600", "10", "120", "25", "48"},
+         {"4.16666", "11.52", "3.54166", "20"}},
+        {"a big tail",
+         {"0600", "10", "200", "25", "48"},
+         {"0600", "10", "200", "25", "48"},
+         {"4.16666", "11.52", "4.79166", "33.33"}},
+        {"chord 1.99",
+         {"600", "1.99", "0", "25", "48"},
+         {"600", "2", "0", "25", "48"},
+         {"4.16666", "11.52", "0.33333", "0"}},
+    };
+    for (const auto& [what, typed, inputs, results] : cases) {
+        SCOPED_TRACE(what);
+        type(typed);
+        click(box("Text9"));
+        EXPECT_EQ(focusName(), QStringLiteral("Text9"));
+        EXPECT_EQ(texts(kInputs), inputs);
+        EXPECT_EQ(texts(kResults), results);
+    }
+}
+
+TEST_F(CalculateTest, EveryClickRecalculatesEvenWithFocusAlreadyThere) {
+    type({"600", "10", "120", "25", "48"});
+    click(box("Text9"));
+    const QStringList first = texts(kResults);
+    box("Text8")->setText(QStringLiteral("stale"));
+    box("Text9")->setText(QStringLiteral("x"));
+    click(box("Text9"));
+    EXPECT_EQ(texts(kResults), first);
+}
+
+TEST_F(CalculateTest, NothingButAClickOnTheBalanceBoxCalculates) {
+    type({"600", "10", "120", "25", "48"});
+    QTest::keyClick(box("Text5"), Qt::Key_Return);
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // Text7, Text8, Text9
+    }
+    ASSERT_EQ(focusName(), QStringLiteral("Text9"));
+    QTest::keyClick(box("Text9"), Qt::Key_Return);
+    click(box("Text7"));
+    click(control("Label14"));
+    // A press that ends outside the box is no click.
+    QTest::mousePress(box("Text9"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(box("Text9"), Qt::LeftButton, {}, QPoint(200, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texts(kResults), QStringList({"", "", "", ""}));
+    EXPECT_EQ(box("Text1")->text(), QStringLiteral("600"));
+}
+
+TEST_F(CalculateTest, AnErrorIsShownAndTheProgramGoesOn) {
+    struct Failure {
+        QStringList typed;
+        const char* offending;
+        QStringList inputsAfter;
+        QString message;
+    };
+    const Failure failures[] = {
+        {{"", "1.2.3", "5", "", ""},
+         "Text2",
+         {"15", "1.2.3", "5", "", ""},
+         R"(Average Chord: "1.2.3" is not a number.)"},
+        {{"600", "10", ".", "", ""},
+         "Text3",
+         {"600", "10", ".", "", ""},
+         R"(Tail Area: "." is not a number.)"},
+        {{"600", "10", "0", "0", "1e400"},
+         "Text5",
+         {"600", "10", "0", "0", "1e400"},
+         R"(All Up Weight: "1e400" is too large a number.)"},
+        {{"", "10", "0", "0", "1e308"},
+         "Text5",
+         {"15", "10", "0", "0", "1e308"},
+         "Wing Loading: the result is too large to show. Check the All Up Weight."},
+    };
+    for (const auto& [typed, offending, inputsAfter, message] : failures) {
+        SCOPED_TRACE(offending);
+        // Pasted text is not filtered, so set it as a paste would.
+        for (int i = 0; i < kInputs.size(); ++i) {
+            box(kInputs[i].toLatin1().constData())->setText(typed.value(i));
+        }
+        box("Text11")->setText(QStringLiteral("old"));
+        answerNextMessage();
+        click(box("Text9"));
+        EXPECT_EQ(messageTitle, QStringLiteral("Trimwise V1.2"));
+        EXPECT_EQ(messageText, message);
+        EXPECT_EQ(messageParent, form.get());
+        EXPECT_EQ(texts(kInputs), inputsAfter);
+        EXPECT_TRUE(box("Text11")->text().isEmpty()) << "no stale result beside an error";
+        ASSERT_NE(form->focusWidget(), nullptr);
+        EXPECT_EQ(form->focusWidget()->objectName(), QString::fromLatin1(offending));
+        EXPECT_EQ(box(offending)->selectedText(), box(offending)->text());
+        EXPECT_TRUE(form->isVisible());
+    }
+    // The window still answers afterwards.
+    type({"600", "10", "120", "25", "48"});
+    click(box("Text9"));
+    EXPECT_EQ(box("Text9")->text(), QStringLiteral("3.54166"));
+}
+
+TEST_F(CalculateTest, ExitAndClosingEndTheEventLoopWithStatusZero) {
+    auto* exitButton = control<QPushButton>("Command1");
+    QTimer::singleShot(0, exitButton,
+                       [exitButton] { QTest::mouseClick(exitButton, Qt::LeftButton); });
+    EXPECT_EQ(QApplication::exec(), 0);
+
+    QTimer::singleShot(0, exitButton, [exitButton] { QTest::keyClick(exitButton, Qt::Key_Space); });
+    EXPECT_EQ(QApplication::exec(), 0);
+
+    QTimer::singleShot(0, form.get(), [this] { form->close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(form->isVisible());
+}

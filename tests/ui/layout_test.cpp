@@ -1,0 +1,186 @@
+#include "control_factory.h"
+#include "form_fixture.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+using namespace trimwise;
+
+namespace {
+
+QString textOf(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString shownText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        return button->text();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(FormTest, WindowHasItsTitleFixedClientSizeAndPlace) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Trimwise V1.2"));
+    EXPECT_EQ(form->size(), QSize(593, 296));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->geometry().topLeft(), QPoint(161, 180));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(FormTest, EveryControlOfTheTableIsBuiltAsItSays) {
+    EXPECT_EQ(form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 32);
+    for (const ControlSpec& spec : kControls) {
+        SCOPED_TRACE(spec.name);
+        const QWidget* widget = control(spec.name.data());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(),
+                  QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+        EXPECT_EQ(shownText(widget), textOf(spec.text));
+        EXPECT_EQ(widget->toolTip(), textOf(spec.toolTip));
+        EXPECT_EQ(widget->font().pixelSize(), FontFor(spec.font).pixelSize());
+        EXPECT_EQ(widget->font().bold(), FontFor(spec.font).bold());
+        if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+            EXPECT_EQ(edit->maxLength(), spec.maxLength);
+            EXPECT_TRUE(edit->alignment().testFlag(Qt::AlignHCenter));
+            EXPECT_FALSE(edit->isReadOnly());
+            EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(0xCA, 0xEC, 0xC4));
+        }
+        if (spec.kind == ControlKind::Label) {
+            EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
+            EXPECT_EQ(widget->autoFillBackground(), spec.opaque);
+        }
+    }
+}
+
+// Fixed figures of the design, checked apart from the table that builds the window.
+TEST_F(FormTest, DesignFiguresHold) {
+    struct Expected {
+        const char* name;
+        QRect pixels;
+    };
+    const Expected places[] = {
+        {"Text1", {144, 24, 65, 19}},     {"Text7", {432, 24, 65, 19}},
+        {"Text11", {432, 88, 65, 21}},    {"Text9", {272, 192, 65, 19}},
+        {"Command1", {480, 240, 81, 33}}, {"Image1", {24, 184, 134, 99}},
+        {"Label18", {352, 184, 233, 41}}, {"Label21", {8, 256, 49, 33}},
+    };
+    for (const auto& [name, pixels] : places) {
+        EXPECT_EQ(control(name)->geometry(), pixels) << name;
+    }
+    // The hint sits centred over the column of input boxes.
+    EXPECT_EQ(control("Label20")->geometry().center().x(),
+              control("Text1")->geometry().center().x());
+
+    const QColor blue(0, 0, 0xC0);
+    for (const char* result : {"Text7", "Text8", "Text11"}) {
+        EXPECT_EQ(box(result)->palette().color(QPalette::Text), blue) << result;
+    }
+    EXPECT_EQ(box("Text9")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(control("Label19")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(box("Text11")->maxLength(), 5);
+    EXPECT_EQ(box("Text8")->maxLength(), 7);
+    EXPECT_EQ(control("Label1")->toolTip(),
+              QStringLiteral("Type Wing Area in Square Inches. (Span x Average Chord) "));
+    for (const char* silent : {"Text7", "Text8", "Text11", "Command1", "Image1", "Label6"}) {
+        EXPECT_TRUE(control(silent)->toolTip().isEmpty()) << silent;
+    }
+    EXPECT_EQ(control("Command1")->font().pixelSize(), 16);
+    EXPECT_EQ(control("Label21")->font().pixelSize(), 9);
+}
+
+TEST_F(FormTest, FontsResolveToAnInstalledFace) {
+    const QStringList usable{QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                             QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"),
+                             QStringLiteral("DejaVu Sans")};
+    for (const ControlSpec& spec : kControls) {
+        const QFontInfo info(control(spec.name.data())->font());
+        EXPECT_TRUE(usable.contains(info.family()))
+            << spec.name << " got " << info.family().toStdString();
+    }
+}
+
+// A label breaks its text into lines only where its box is too narrow for it; those one
+// line high must then show their text on one line, and the taller ones must hold theirs.
+TEST_F(FormTest, NoLabelTextIsClipped) {
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind != ControlKind::Label) {
+            continue;
+        }
+        const QWidget* label = control(spec.name.data());
+        const QFontMetrics metrics(label->font());
+        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 10000),
+                                                  Qt::TextWordWrap, textOf(spec.text));
+        EXPECT_LE(needed.height(), label->height()) << spec.name;
+        if (label->height() < 2 * metrics.lineSpacing()) {
+            EXPECT_LE(metrics.horizontalAdvance(textOf(spec.text)), label->width()) << spec.name;
+        }
+    }
+}
+
+TEST_F(FormTest, StartsWithEmptyBoxesAndFocusOnExit) {
+    for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+        EXPECT_TRUE(edit->text().isEmpty()) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(focusName(), QStringLiteral("Command1"));
+}
+
+TEST_F(FormTest, TabRunsThroughTheBoxesAndBack) {
+    const QStringList forward{"Text1", "Text2", "Text3", "Text4",  "Text5",
+                              "Text7", "Text8", "Text9", "Text11", "Command1"};
+    for (const QString& expected : forward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focusName(), expected);
+    }
+    QStringList backward(forward.rbegin() + 1, forward.rend());
+    backward << QStringLiteral("Command1");
+    for (const QString& expected : backward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(focusName(), expected);
+    }
+}
+
+// Where controls overlap, the one in front is drawn and takes the mouse.
+TEST_F(FormTest, OverlapsShowTheFrontControl) {
+    struct Probe {
+        QPoint twips;
+        const char* front;
+    };
+    const Probe probes[] = {
+        {{500, 4000}, "Label21"}, // credit line over the dove
+        {{2310, 2950}, "Image1"}, // dove over the left end of the C.G. caption
+        {{2700, 2950}, "Label14"}, {{2400, 365}, "Text1"}, // input box over the hint's bottom edge
+        {{2400, 300}, "Label20"},
+    };
+    for (const auto& [twips, front] : probes) {
+        const QWidget* hit = form->childAt(twips / 15);
+        ASSERT_NE(hit, nullptr) << front;
+        EXPECT_EQ(hit->objectName(), QString::fromLatin1(front));
+    }
+}
+
+TEST_F(FormTest, BoxesAreNamedForScreenReaders) {
+    struct Expected {
+        const char* box;
+        const char* name;
+    };
+    const Expected names[] = {{"Text1", "Wing Area?"},      {"Text2", "Average Chord?"},
+                              {"Text5", "All Up Weight?"},  {"Text7", "Wing Area ="},
+                              {"Text9", "C.G. Position ="}, {"Text11", "Tail Volume ="}};
+    for (const auto& [name, accessible] : names) {
+        EXPECT_EQ(box(name)->accessibleName(), QString::fromLatin1(accessible));
+        EXPECT_EQ(box(name)->accessibleDescription(), box(name)->toolTip());
+    }
+}
