@@ -1,5 +1,7 @@
 #include "control_factory.h"
 
+#include "text_view.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +52,7 @@ QWidget* createTextBox(const ControlSpec& spec, QWidget* parent) {
 }
 
 QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text.data(), spec.text.size()), parent);
+    auto* label = new QLabel(FromView(spec.text), parent);
     label->setWordWrap(true);
     label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
@@ -64,7 +66,7 @@ QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
 }
 
 QWidget* createButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text.data(), spec.text.size()), parent);
+    auto* button = new QPushButton(FromView(spec.text), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -111,12 +113,12 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         widget = createImage(parent);
         break;
     }
-    widget->setObjectName(QString::fromUtf8(spec.name.data(), spec.name.size()));
+    widget->setObjectName(FromView(spec.name));
     widget->setGeometry(ToPixels(spec.left), ToPixels(spec.top), ToPixels(spec.width),
                         ToPixels(spec.height));
     widget->setFont(FontFor(spec.font));
     if (!spec.toolTip.empty()) {
-        widget->setToolTip(QString::fromUtf8(spec.toolTip.data(), spec.toolTip.size()));
+        widget->setToolTip(FromView(spec.toolTip));
     }
     return widget;
 }

@@ -4,6 +4,7 @@
 #include "control_factory.h"
 #include "numeric_input.h"
 #include "pictures.h"
+#include "text_view.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,10 +19,6 @@
 namespace trimwise {
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const ControlSpec* labelOf(Box box) {
     const auto found = std::ranges::find(kControls, BoxName(box), &ControlSpec::labels);
     return found == kControls.end() ? nullptr : &*found;
@@ -35,7 +32,7 @@ constexpr std::size_t indexOf(Box box) {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(fromView(kForm1.title));
+    setWindowTitle(FromView(kForm1.title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -84,10 +81,10 @@ void Form1::createControls() {
 
     for (const Box b : {Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5, Box::Text7,
                         Box::Text8, Box::Text9, Box::Text11}) {
-        QLineEdit* edit = findChild<QLineEdit*>(fromView(BoxName(b)));
+        QLineEdit* edit = findChild<QLineEdit*>(FromView(BoxName(b)));
         boxes_[indexOf(b)] = edit;
         if (const ControlSpec* label = labelOf(b)) {
-            edit->setAccessibleName(fromView(label->text).simplified());
+            edit->setAccessibleName(FromView(label->text).simplified());
         }
         edit->setAccessibleDescription(edit->toolTip());
     }
@@ -116,7 +113,7 @@ std::string Form1::text(Box b) const {
 }
 
 void Form1::setText(Box b, std::string_view text) {
-    box(b)->setText(fromView(text));
+    box(b)->setText(FromView(text));
 }
 
 std::size_t Form1::maxLength(Box b) const {
@@ -126,9 +123,9 @@ std::size_t Form1::maxLength(Box b) const {
 QString Form1::boxCaption(Box b) const {
     const ControlSpec* label = labelOf(b);
     if (label == nullptr) {
-        return fromView(BoxName(b));
+        return FromView(BoxName(b));
     }
-    QString caption = fromView(label->text);
+    QString caption = FromView(label->text);
     caption.remove(QLatin1Char('?')).remove(QLatin1Char('='));
     return caption.simplified();
 }
@@ -144,14 +141,14 @@ void Form1::showError(const BalanceError& error) {
     const QString caption = boxCaption(error.box);
     QString message;
     if (error.kind == BalanceErrorKind::NotANumber) {
-        message = tr("%1: \"%2\" is not a number.").arg(caption, fromView(error.text));
+        message = tr("%1: \"%2\" is not a number.").arg(caption, FromView(error.text));
     } else if (error.box == error.inputToFix) {
-        message = tr("%1: \"%2\" is too large a number.").arg(caption, fromView(error.text));
+        message = tr("%1: \"%2\" is too large a number.").arg(caption, FromView(error.text));
     } else {
         message = tr("%1: the result is too large to show. Check the %2.")
                       .arg(caption, boxCaption(error.inputToFix));
     }
-    QMessageBox messageBox(QMessageBox::Warning, fromView(kForm1.title), message, QMessageBox::Ok,
+    QMessageBox messageBox(QMessageBox::Warning, FromView(kForm1.title), message, QMessageBox::Ok,
                            this);
     messageBox.setObjectName(QStringLiteral("ErrorMessage"));
     messageBox.exec();
