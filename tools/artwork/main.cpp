@@ -1,0 +1,100 @@
+// Draws every picture of the program and writes the complete files into one folder:
+//   trimwise-artwork <assets-dir>
+// The output depends on nothing but this code, so a run reproduces the committed files.
+
+#include "background.h"
+#include "bmp_writer.h"
+#include "dove.h"
+#include "gif_writer.h"
+#include "ico_writer.h"
+#include "icon_designs.h"
+#include "palette_quantiser.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSaveFile>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+using namespace trimwise::artwork;
+
+// The median cut finds 171 colours; folding each frame's speckle (colours of fewer than
+// 8 pixels) leaves 167 in use, 123 to 151 in any one frame.
+constexpr int kDoveColours = 171;
+constexpr int kDoveMinPixels = 8;
+constexpr int kDoveTransparentIndex = 182;
+constexpr int kDoveLoops = 1000;
+constexpr int kDoveDelay = 1; // hundredths of a second
+
+QByteArray DoveGif() {
+    // Edge pixels are blended with a grey near that of the background behind the dove.
+    IndexedAnimation animation =
+        Quantise(DrawDoveFrames(), {.colourCount = kDoveColours,
+                                    .transparentIndex = kDoveTransparentIndex,
+                                    .transparentColour = qRgb(0, 0, 255),
+                                    .matte = qRgb(200, 200, 200),
+                                    .minPixelsPerColour = kDoveMinPixels});
+    animation.loopCount = kDoveLoops;
+    animation.delayCentiseconds = kDoveDelay;
+    return EncodeGif(animation);
+}
+
+QByteArray Png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
+    QSaveFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw std::runtime_error("cannot write " + folder.filePath(name).toStdString());
+    }
+}
+
+void WriteAll(const QDir& folder) {
+    Write(folder, "BackgroundPicture.bmp",
+          EncodeBmp24(DrawBackground(), kBackgroundPixelsPerMetre));
+    Write(folder, "DovePicture.gif", DoveGif());
+
+    const std::vector<IconImage> airliner = Airliner();
+    Write(folder, "WindowIcon.ico", EncodeIco(airliner));
+    Write(folder, "LaughingFacePointer.ico", EncodeIco(LaughingFace()));
+    Write(folder, "HandPointer.ico", EncodeIco(PointingHand()));
+    Write(folder, "NeutralFacePointer.ico", EncodeIco(NeutralFace()));
+    Write(folder, "BananaPointer.ico", EncodeIco(Banana()));
+    Write(folder, "SadFacePointer.ico", EncodeIco(SadFace()));
+    Write(folder, "WarningPointer.ico", EncodeIco(WarningSign()));
+    Write(folder, "SmilingFacePointer.ico", EncodeIco(SmilingFace()));
+
+    if (!folder.mkpath("icons")) {
+        throw std::runtime_error("cannot make " + folder.filePath("icons").toStdString());
+    }
+    for (const IconImage& image : airliner) {
+        Write(folder, QStringLiteral("icons/trimwise-%1.png").arg(image.size), Png(ToImage(image)));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: trimwise-artwork <assets-dir>\n");
+        return 2;
+    }
+    try {
+        const QDir folder(QString::fromLocal8Bit(argv[1]));
+        if (!folder.exists()) {
+            throw std::runtime_error(std::string("no such folder: ") + argv[1]);
+        }
+        WriteAll(folder);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "trimwise-artwork: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
