@@ -52,8 +52,9 @@ fuzz:
 	@scripts/deps.sh test
 	$(CMAKE) --preset fuzz
 	$(CMAKE) --build --preset fuzz -j $(JOBS)
-	./build-fuzz/tests/fuzz/trimwise-fuzz -max_total_time=$(FUZZ_SECONDS) \
-		tests/fuzz/corpus
+	@mkdir -p build-fuzz/tests/fuzz/corpus
+	./build-fuzz/tests/fuzz/trimwise-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=256 \
+		-artifact_prefix=build-fuzz/tests/fuzz/ build-fuzz/tests/fuzz/corpus tests/fuzz/corpus
 
 artwork:
 	@scripts/deps.sh all

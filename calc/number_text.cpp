@@ -54,7 +54,8 @@ Decimal decompose(double value, int precision) noexcept {
 
 std::string plainText(const Decimal& d) {
     std::string text;
-    text.reserve(static_cast<std::size_t>(d.count + std::abs(d.exponent) + 3));
+    text.reserve(static_cast<std::size_t>(d.count) +
+                 static_cast<std::size_t>(std::abs(d.exponent)) + 3);
     if (d.negative) {
         text += '-';
     }

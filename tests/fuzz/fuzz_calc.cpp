@@ -1,0 +1,259 @@
+// Arbitrary bytes into the conversions and into a whole balance run, checked against
+// independent references: strtod and printf for the conversions, the formulas worked
+// step by step for the run. Any violation aborts, so libFuzzer keeps the input.
+//
+// Input: up to nine lines, the texts of Text1 to Text5 and four more texts for the
+// conversions, each cut to its box as typing would. A tenth line asks for wider result
+// boxes (its first two bytes choose the lengths) and leaves the texts uncut, as a paste
+// of any length would.
+
+#include "balance.h"
+#include "memory_boxes.h"
+#include "number_text.h"
+#include "shown_number.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trimwise {
+namespace {
+
+using testing::BoxWrite;
+using testing::MemoryBoxes;
+using testing::ShownNumberFault;
+
+void require(bool holds, std::string_view what, std::string_view detail = {}) {
+    if (!holds) {
+        std::fprintf(stderr, "violated: %.*s [%.*s]\n", static_cast<int>(what.size()), what.data(),
+                     static_cast<int>(detail.size()), detail.data());
+        std::abort();
+    }
+}
+
+struct Layout {
+    std::array<std::string, 9> texts;
+    std::size_t resultLength = 7;
+    std::size_t tailShareLength = 5;
+};
+
+Layout split(std::string_view bytes) {
+    Layout layout;
+    bool wide = false;
+    for (std::size_t line = 0; line < 10 && !bytes.empty(); ++line) {
+        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
+        const std::string_view piece = bytes.substr(0, end);
+        bytes.remove_prefix(std::min(end + 1, bytes.size()));
+        if (line < layout.texts.size()) {
+            layout.texts[line] = std::string(piece);
+        } else if (!piece.empty()) {
+            wide = true;
+            const auto pick = [&](std::size_t i) {
+                return 5 + static_cast<unsigned char>(piece[std::min(i, piece.size() - 1)]) % 20u;
+            };
+            layout.resultLength = pick(0);
+            layout.tailShareLength = pick(1);
+        }
+    }
+    if (!wide) {
+        for (std::size_t i = 0; i < layout.texts.size(); ++i) {
+            layout.texts[i].resize(std::min<std::size_t>(layout.texts[i].size(), i == 8 ? 5 : 7));
+        }
+    }
+    return layout;
+}
+
+bool sameDouble(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+void checkFitting(double value, std::size_t length) {
+    const std::string shown = FitToBox(value, length);
+    const std::string fault = ShownNumberFault(value, shown, length);
+    require(fault.empty(), fault, NumberToText(value) + " shown as " + shown);
+}
+
+// A value written as text and read back keeps its fifteen digits.
+void checkWriting(double value) {
+    const std::string text = NumberToText(value);
+    char reference[64];
+    std::snprintf(reference, sizeof reference, "%.15G", value);
+    require(text == (value == 0.0 ? "0" : reference), "NumberToText differs from %.15G", text);
+    const Conversion back = TextToNumber(text);
+    if (back.error == ConversionError::Overflow) {
+        // Fifteen digits of the very largest doubles round past the range.
+        require(std::abs(value) > 1.797693134862315e308, "written text overflows", text);
+        return;
+    }
+    require(back.ok() && NumberToText(back.value) == text, "text does not read back", text);
+    for (const std::size_t length : {std::size_t{5}, std::size_t{7}}) {
+        checkFitting(value, length);
+    }
+}
+
+bool onlyNumberCharacters(std::string_view text) {
+    return text.find_first_not_of("0123456789.eE+- ") == std::string_view::npos;
+}
+
+void checkReading(std::string_view text) {
+    const Conversion c = TextToNumber(text);
+    const std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    const double reference = std::strtod(copy.c_str(), &end);
+    const std::size_t used = static_cast<std::size_t>(end - copy.c_str());
+    const bool strtodReadAll = used > 0 && copy.find_first_not_of(' ', used) == std::string::npos &&
+                               std::strlen(copy.c_str()) == copy.size();
+    switch (c.error) {
+    case ConversionError::None:
+        require(strtodReadAll && std::isfinite(reference), "accepted what strtod refuses", text);
+        require(sameDouble(c.value, reference), "value differs from strtod", text);
+        checkWriting(c.value);
+        break;
+    case ConversionError::Overflow:
+        require(strtodReadAll && std::isinf(reference) && errno == ERANGE,
+                "overflow where strtod finds none", text);
+        break;
+    case ConversionError::NotANumber:
+        require(!(strtodReadAll && onlyNumberCharacters(text)), "refused a plain number", text);
+        break;
+    }
+}
+
+// The calculation walked through by hand: which boxes are rewritten, the values used, and
+// the four results with the first one that overflows.
+struct Expected {
+    std::vector<BoxWrite> inputWrites;
+    std::array<double, 5> values{};
+    std::size_t failedInput = 5; // the input that is no number in range, or 5
+    ConversionError inputError = ConversionError::None;
+    std::array<double, 4> results{};
+    std::size_t failedResult = 4; // the first result that is not finite, or 4
+};
+
+Expected walk(const std::array<std::string, 9>& texts) {
+    Expected e;
+    constexpr double none = -std::numeric_limits<double>::infinity();
+    constexpr std::array<double, 5> bounds{15.0, 2.0, none, none, none};
+    constexpr std::array<std::string_view, 5> replacements{"15", "2", "0", "0", "0"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const Conversion c = TextToNumber(texts[i]);
+        if (!texts[i].empty() && !c.ok()) {
+            e.failedInput = i;
+            e.inputError = c.error;
+            return e;
+        }
+        if (texts[i].empty() || c.value < bounds[i]) {
+            e.inputWrites.push_back({kInputBoxes[i], std::string(replacements[i])});
+            e.values[i] = TextToNumber(replacements[i]).value;
+        } else {
+            e.values[i] = c.value;
+        }
+    }
+    const auto [s, c, st, lt, w] = e.values;
+    const double a = s / 144.0;
+    const double cg = st * 3.0 * lt / (s * 8.0) + c / 6.0;
+    const double steps[] = {st * 3.0, st * 3.0 * lt, s * 8.0};
+    e.results = {a, w / a, cg, st / s * 100.0};
+    for (std::size_t k = 0; k < 4 && e.failedResult == 4; ++k) {
+        const bool stepFailed = k == 2 && !std::all_of(std::begin(steps), std::end(steps),
+                                                       [](double v) { return std::isfinite(v); });
+        if (!std::isfinite(e.results[k]) || stepFailed) {
+            e.failedResult = k;
+        }
+    }
+    return e;
+}
+
+void checkCalculation(const Layout& layout) {
+    const std::array<std::string, 5> inputs{layout.texts[0], layout.texts[1], layout.texts[2],
+                                            layout.texts[3], layout.texts[4]};
+    MemoryBoxes boxes(inputs, layout.resultLength, layout.tailShareLength);
+    const BalanceOutcome outcome = CalculateBalance(boxes);
+    const Expected e = walk(layout.texts);
+    const std::vector<BoxWrite>& writes = boxes.writes();
+    for (const BoxWrite& write : writes) {
+        require(write.text.size() <= boxes.maxLength(write.box), "write longer than its box",
+                write.text);
+    }
+
+    std::size_t next = 0;
+    const auto nextWrite = [&](Box box) {
+        require(next < writes.size() && writes[next].box == box, "write missing or out of order",
+                BoxName(box));
+        return writes[next++].text;
+    };
+    for (const BoxWrite& input : e.inputWrites) {
+        require(nextWrite(input.box) == input.text, "input rewritten wrongly", input.text);
+    }
+
+    if (e.failedInput < 5) {
+        const Box box = kInputBoxes[e.failedInput];
+        require(outcome.error && outcome.error->box == box && outcome.error->inputToFix == box &&
+                    outcome.error->text == layout.texts[e.failedInput],
+                "input failure not reported at its box", BoxName(box));
+        const auto kind = e.inputError == ConversionError::Overflow ? BalanceErrorKind::TooLarge
+                                                                    : BalanceErrorKind::NotANumber;
+        require(outcome.error->kind == kind, "wrong kind of input failure");
+    }
+    const std::size_t reached = e.failedInput < 5 ? 0 : e.failedResult;
+    for (std::size_t k = 0; k < kResultBoxes.size(); ++k) {
+        const Box box = kResultBoxes[k];
+        if (k >= reached) {
+            require(nextWrite(box).empty(), "result not reached but not emptied", BoxName(box));
+            continue;
+        }
+        const std::string shown = nextWrite(box);
+        const std::string fault = ShownNumberFault(e.results[k], shown, boxes.maxLength(box));
+        require(fault.empty(), fault, shown);
+    }
+    require(next == writes.size(), "more writes than the boxes take");
+
+    if (e.failedInput == 5 && e.failedResult < 4) {
+        require(outcome.error && outcome.error->box == kResultBoxes[e.failedResult] &&
+                    outcome.error->kind == BalanceErrorKind::TooLarge &&
+                    std::ranges::find(kInputBoxes, outcome.error->inputToFix) != kInputBoxes.end(),
+                "result overflow not reported at its box", BoxName(kResultBoxes[e.failedResult]));
+    }
+    if (e.failedInput == 5 && e.failedResult == 4) {
+        const BalanceResults& r = outcome.results;
+        require(outcome.ok() && sameDouble(r.wingAreaSquareFeet, e.results[0]) &&
+                    sameDouble(r.wingLoading, e.results[1]) &&
+                    sameDouble(r.cgPosition, e.results[2]) &&
+                    sameDouble(r.tailPercentage, e.results[3]),
+                "results differ from the formulas");
+    }
+}
+
+} // namespace
+} // namespace trimwise
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace trimwise;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const Layout layout = split(bytes);
+    for (const std::string& text : layout.texts) {
+        checkReading(text);
+    }
+    checkReading(bytes);
+    if (size >= sizeof(double)) {
+        double raw = 0.0;
+        std::memcpy(&raw, data, sizeof raw);
+        if (std::isfinite(raw)) {
+            checkWriting(raw);
+            checkFitting(raw, layout.resultLength);
+        }
+    }
+    checkCalculation(layout);
+    return 0;
+}
