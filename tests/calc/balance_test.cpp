@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <string_view>
 
 namespace trimwise {
@@ -13,6 +14,10 @@ struct Normalised {
     double value;
     std::optional<std::string_view> writeBack;
 };
+
+void PrintTo(const Normalised& c, std::ostream* out) {
+    *out << BoxName(c.box) << " \"" << c.typed << '"';
+}
 
 class NormaliseInputCase : public ::testing::TestWithParam<Normalised> {};
 
@@ -67,6 +72,11 @@ struct Worked {
     BalanceResults out;
 };
 
+void PrintTo(const Worked& c, std::ostream* out) {
+    *out << c.in.wingArea << ' ' << c.in.averageChord << ' ' << c.in.tailArea << ' '
+         << c.in.tailMoment << ' ' << c.in.allUpWeight;
+}
+
 class ComputeBalanceCase : public ::testing::TestWithParam<Worked> {};
 
 TEST_P(ComputeBalanceCase, Results) {
@@ -99,6 +109,10 @@ struct Overflow {
     Box result;
     Box cause;
 };
+
+void PrintTo(const Overflow& c, std::ostream* out) {
+    *out << BoxName(c.result) << " from " << BoxName(c.cause);
+}
 
 class ComputeBalanceOverflow : public ::testing::TestWithParam<Overflow> {};
 

@@ -33,6 +33,11 @@ struct Calculation {
     std::optional<ExpectedError> error;
 };
 
+// Test names in ctest's list stay readable.
+void PrintTo(const Calculation& run, std::ostream* out) {
+    *out << run.name;
+}
+
 class CalculateBalanceRun : public ::testing::TestWithParam<Calculation> {};
 
 TEST_P(CalculateBalanceRun, WritesInOrder) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string_view>
 
@@ -19,6 +20,10 @@ struct Fitted {
     std::size_t length;
     std::string_view shown;
 };
+
+void PrintTo(const Fitted& c, std::ostream* out) {
+    *out << c.value << " in " << c.length << " as " << c.shown;
+}
 
 class FitToBoxShows : public ::testing::TestWithParam<Fitted> {};
 
@@ -59,6 +64,10 @@ struct Misshown {
     std::size_t length;
     std::string_view shown;
 };
+
+void PrintTo(const Misshown& c, std::ostream* out) {
+    *out << c.value << " in " << c.length << " as " << c.shown;
+}
 
 class ShownNumberFaultFinds : public ::testing::TestWithParam<Misshown> {};
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 
 namespace trimwise {
@@ -25,6 +26,10 @@ struct Refused {
     std::uint16_t code;
     const char* what;
 };
+
+void PrintTo(const Refused& c, std::ostream* out) {
+    *out << c.code << " " << c.what;
+}
 
 class NumericKeyFilterRefuses : public ::testing::TestWithParam<Refused> {};
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ struct Accepted {
     std::string_view text;
     double value;
 };
+
+void PrintTo(const Accepted& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 class TextToNumberAccepts : public ::testing::TestWithParam<Accepted> {};
 
@@ -70,6 +75,10 @@ struct Rejected {
     ConversionError error;
 };
 
+void PrintTo(const Rejected& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
+
 class TextToNumberRejects : public ::testing::TestWithParam<Rejected> {};
 
 TEST_P(TextToNumberRejects, Text) {
@@ -103,6 +112,10 @@ struct Written {
     double value;
     std::string_view text;
 };
+
+void PrintTo(const Written& c, std::ostream* out) {
+    *out << c.text;
+}
 
 class NumberToTextWrites : public ::testing::TestWithParam<Written> {};
 
