@@ -47,6 +47,7 @@ bench:
 	$(CMAKE) --preset default
 	$(CMAKE) --build --preset default -j $(JOBS)
 	./build/bench/trimwise-bench-calc
+	./build/bench/startup/trimwise-bench-startup
 
 fuzz:
 	@scripts/deps.sh test

@@ -8,7 +8,7 @@ set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-               xvfb xdotool xclip x11-utils binutils-mingw-w64-x86-64 libgif-dev)
+               xvfb xdotool xclip x11-utils libx11-dev binutils-mingw-w64-x86-64 libgif-dev)
 extra_packages=(clang-format clang-tidy)
 
 case "${1:-all}" in

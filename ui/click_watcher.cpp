@@ -13,7 +13,8 @@ bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (watched != widget_) {
         return QObject::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::MouseButtonPress) {
+    // The second press of a double click is a press all the same: every click counts.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -1,5 +1,6 @@
 #include "form_fixture.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -81,6 +82,17 @@ TEST_F(CalculateTest, EveryClickRecalculatesEvenWithFocusAlreadyThere) {
     box("Text9")->setText(QStringLiteral("x"));
     click(box("Text9"));
     EXPECT_EQ(texts(kResults), first);
+
+    // What the window system sends for the second click of a double click.
+    QLineEdit* balance = box("Text9");
+    balance->clear();
+    const QPointF inside(balance->rect().center());
+    QMouseEvent second(QEvent::MouseButtonDblClick, inside, balance->mapToGlobal(inside),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(balance, &second);
+    QTest::mouseRelease(balance, Qt::LeftButton, {}, inside.toPoint());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texts(kResults), first) << "the second click of a double click counts too";
 }
 
 TEST_F(CalculateTest, NothingButAClickOnTheBalanceBoxCalculates) {

@@ -1,0 +1,136 @@
+#include "window_launch.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace trimwise::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kWindowLimit = std::chrono::seconds(20);
+
+[[noreturn]] void runChild(const std::string& program, const std::string& display) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    setenv("DISPLAY", display.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    const int null = open("/dev/null", O_RDWR);
+    dup2(null, STDIN_FILENO);
+    dup2(null, STDOUT_FILENO);
+    dup2(null, STDERR_FILENO);
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+long residentKiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(4096, '\n');
+    }
+    return 0;
+}
+
+// A window may be gone by the time its properties are read; that is no reason to stop.
+int ignoreError(Display* /*display*/, XErrorEvent* /*error*/) {
+    return 0;
+}
+
+void endChild(pid_t pid) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+} // namespace
+
+WindowLaunch::WindowLaunch(const std::string& display)
+    : displayName_(display), display_(XOpenDisplay(display.c_str())) {
+    if (display_ == nullptr) {
+        throw std::runtime_error("cannot open X display " + display);
+    }
+    XSetErrorHandler(ignoreError);
+    // Without a window manager every top-level window is a child of the root window, so
+    // its map shows up here.
+    XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+    pidAtom_ = XInternAtom(display_, "_NET_WM_PID", False);
+    XSync(display_, False);
+}
+
+WindowLaunch::~WindowLaunch() {
+    XCloseDisplay(display_);
+}
+
+long WindowLaunch::windowPid(unsigned long window) const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    long pid = -1;
+    if (XGetWindowProperty(display_, window, pidAtom_, 0, 1, False, XA_CARDINAL, &type, &format,
+                           &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        if (format == 32 && count == 1) {
+            pid = *reinterpret_cast<long*>(data);
+        }
+        XFree(data);
+    }
+    return pid;
+}
+
+bool WindowLaunch::waitForWindow(pid_t pid, Clock::time_point deadline) {
+    const int connection = ConnectionNumber(display_);
+    while (Clock::now() < deadline) {
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == MapNotify && !event.xmap.override_redirect &&
+                windowPid(event.xmap.window) == pid) {
+                return true;
+            }
+        }
+        pollfd ready{connection, POLLIN, 0};
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        poll(&ready, 1, static_cast<int>(std::max<long>(1, left.count())));
+    }
+    return false;
+}
+
+StartUp WindowLaunch::measure(const std::string& program, std::chrono::milliseconds settle) {
+    XSync(display_, True); // forget the windows of earlier runs
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
+    if (pid == 0) {
+        runChild(program, displayName_);
+    }
+    if (!waitForWindow(pid, start + kWindowLimit)) {
+        endChild(pid);
+        throw std::runtime_error(program + " showed no window within 20 s");
+    }
+    const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
+    std::this_thread::sleep_for(settle);
+    StartUp result{elapsed.count(), residentKiB(pid)};
+    endChild(pid);
+    return result;
+}
+
+} // namespace trimwise::bench
