@@ -11,6 +11,23 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Points in and around the places where controls overlap: which control lies in front
+// there, and so whose pointer shows. Points in twips, as the layout gives them.
+struct OverlapProbe {
+    QPoint twips;
+    const char* front; // empty: the window's own surface
+    const char* pointer;
+};
+
+inline constexpr OverlapProbe kOverlapProbes[] = {
+    {{500, 4000}, "Label21", "WarningPointer"},     // credit line over the dove
+    {{2310, 2950}, "Image1", "SmilingFacePointer"}, // dove over the C.G. caption's left end
+    {{2700, 2950}, "Label14", "LaughingFacePointer"},
+    {{2400, 365}, "Text1", "HandPointer"}, // input box over the hint's bottom edge
+    {{2400, 300}, "Label20", "LaughingFacePointer"},
+    {{100, 100}, "", "LaughingFacePointer"},
+};
+
 // A shown and active window, as a person finds it after start.
 class FormTest : public ::testing::Test {
 protected:

@@ -66,18 +66,7 @@ TEST_F(FormTest, BoxesKeepTheirPointerWhileInUse) {
 }
 
 TEST_F(FormTest, AtOverlapsTheFrontControlChoosesThePointer) {
-    struct Probe {
-        QPoint twips;
-        const char* pointer;
-    };
-    const Probe probes[] = {
-        {{500, 4000}, "WarningPointer"},      // credit line over the dove
-        {{2310, 2950}, "SmilingFacePointer"}, // dove over the C.G. caption
-        {{2700, 2950}, "LaughingFacePointer"},
-        {{2400, 365}, "HandPointer"}, // input box over the hint
-        {{100, 100}, "LaughingFacePointer"},
-    };
-    for (const auto& [twips, pointer] : probes) {
+    for (const auto& [twips, front, pointer] : kOverlapProbes) {
         const QWidget* hit = form->childAt(twips / 15);
         const QCursor cursor = pointerOver(hit ? hit : form.get());
         EXPECT_EQ(cursorImage(cursor), pointerImage(QString::fromLatin1(pointer))) << pointer;
