@@ -40,33 +40,33 @@ QColor colourOf(TextColour colour, const QPalette& system) {
 
 const QColor kBoxGreen(0xCA, 0xEC, 0xC4);
 
-QWidget* createTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     auto* box = new QLineEdit(parent);
-    box->setMaxLength(spec.maxLength);
+    box->setMaxLength(row.maxLength);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, kBoxGreen);
-    palette.setColor(QPalette::Text, colourOf(spec.colour, palette));
+    palette.setColor(QPalette::Text, colourOf(row.colour, palette));
     box->setPalette(palette);
     return box;
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(FromView(spec.text), parent);
+QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
+    auto* label = new QLabel(FromView(row.text), parent);
     label->setWordWrap(true);
-    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
     label->setTextFormat(Qt::PlainText);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colourOf(spec.colour, palette));
+    palette.setColor(QPalette::WindowText, colourOf(row.colour, palette));
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     label->setPalette(palette);
-    label->setAutoFillBackground(spec.opaque);
+    label->setAutoFillBackground(row.opaque);
     return label;
 }
 
-QWidget* createButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(FromView(spec.text), parent);
+QWidget* createButton(const ControlSpec& row, QWidget* parent) {
+    auto* button = new QPushButton(FromView(row.text), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -97,28 +97,28 @@ QFont FontFor(FontRole role) {
     return {};
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::TextBox:
-        widget = createTextBox(spec, parent);
+        widget = createTextBox(row, parent);
         break;
     case ControlKind::Label:
-        widget = createLabel(spec, parent);
+        widget = createLabel(row, parent);
         break;
     case ControlKind::PushButton:
-        widget = createButton(spec, parent);
+        widget = createButton(row, parent);
         break;
     case ControlKind::Image:
         widget = createImage(parent);
         break;
     }
-    widget->setObjectName(FromView(spec.name));
-    widget->setGeometry(ToPixels(spec.left), ToPixels(spec.top), ToPixels(spec.width),
-                        ToPixels(spec.height));
-    widget->setFont(FontFor(spec.font));
-    if (!spec.toolTip.empty()) {
-        widget->setToolTip(FromView(spec.toolTip));
+    widget->setObjectName(FromView(row.name));
+    widget->setGeometry(ToPixels(row.left), ToPixels(row.top), ToPixels(row.width),
+                        ToPixels(row.height));
+    widget->setFont(FontFor(row.font));
+    if (!row.toolTip.empty()) {
+        widget->setToolTip(FromView(row.toolTip));
     }
     return widget;
 }

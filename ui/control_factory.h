@@ -8,7 +8,7 @@ namespace trimwise {
 
 // Makes the widget for one row of the layout table, as a child of `parent`, with its
 // place, text, font, colours, length limit and tooltip.
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
 
 [[nodiscard]] QFont FontFor(FontRole role);
 

@@ -51,21 +51,21 @@ void Form1::createControls() {
     std::vector<std::pair<int, QWidget*>> stack;
     std::vector<std::pair<int, QWidget*>> tabChain;
 
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = CreateControl(spec, this);
-        if (spec.pointer != Pointer::None) {
-            const auto [cursor, added] = cursors.try_emplace(spec.pointer);
+    for (const ControlSpec& row : kControls) {
+        QWidget* control = CreateControl(row, this);
+        if (row.pointer != Pointer::None) {
+            const auto [cursor, added] = cursors.try_emplace(row.pointer);
             if (added) {
-                cursor->second = PointerCursor(spec.pointer);
+                cursor->second = PointerCursor(row.pointer);
             }
             control->setCursor(cursor->second);
         }
-        if (spec.kind == ControlKind::Image) {
+        if (row.kind == ControlKind::Image) {
             static_cast<QLabel*>(control)->setPixmap(DoveStill());
         }
-        stack.emplace_back(spec.stacking, control);
-        if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::PushButton) {
-            tabChain.emplace_back(spec.tabIndex, control);
+        stack.emplace_back(row.stacking, control);
+        if (row.kind == ControlKind::TextBox || row.kind == ControlKind::PushButton) {
+            tabChain.emplace_back(row.tabIndex, control);
         }
     }
 

@@ -42,25 +42,25 @@ TEST_F(FormTest, WindowHasItsTitleFixedClientSizeAndPlace) {
 
 TEST_F(FormTest, EveryControlOfTheTableIsBuiltAsItSays) {
     EXPECT_EQ(form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 32);
-    for (const ControlSpec& spec : kControls) {
-        SCOPED_TRACE(spec.name);
-        const QWidget* widget = control(spec.name.data());
+    for (const ControlSpec& row : kControls) {
+        SCOPED_TRACE(row.name);
+        const QWidget* widget = control(row.name.data());
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->geometry(),
-                  QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
-        EXPECT_EQ(shownText(widget), textOf(spec.text));
-        EXPECT_EQ(widget->toolTip(), textOf(spec.toolTip));
-        EXPECT_EQ(widget->font().pixelSize(), FontFor(spec.font).pixelSize());
-        EXPECT_EQ(widget->font().bold(), FontFor(spec.font).bold());
+                  QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+        EXPECT_EQ(shownText(widget), textOf(row.text));
+        EXPECT_EQ(widget->toolTip(), textOf(row.toolTip));
+        EXPECT_EQ(widget->font().pixelSize(), FontFor(row.font).pixelSize());
+        EXPECT_EQ(widget->font().bold(), FontFor(row.font).bold());
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-            EXPECT_EQ(edit->maxLength(), spec.maxLength);
+            EXPECT_EQ(edit->maxLength(), row.maxLength);
             EXPECT_TRUE(edit->alignment().testFlag(Qt::AlignHCenter));
             EXPECT_FALSE(edit->isReadOnly());
             EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(0xCA, 0xEC, 0xC4));
         }
-        if (spec.kind == ControlKind::Label) {
+        if (row.kind == ControlKind::Label) {
             EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
-            EXPECT_EQ(widget->autoFillBackground(), spec.opaque);
+            EXPECT_EQ(widget->autoFillBackground(), row.opaque);
         }
     }
 }
@@ -105,27 +105,27 @@ TEST_F(FormTest, FontsResolveToAnInstalledFace) {
     const QStringList usable{QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
                              QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"),
                              QStringLiteral("DejaVu Sans")};
-    for (const ControlSpec& spec : kControls) {
-        const QFontInfo info(control(spec.name.data())->font());
+    for (const ControlSpec& row : kControls) {
+        const QFontInfo info(control(row.name.data())->font());
         EXPECT_TRUE(usable.contains(info.family()))
-            << spec.name << " got " << info.family().toStdString();
+            << row.name << " got " << info.family().toStdString();
     }
 }
 
 // A label breaks its text into lines only where its box is too narrow for it; those one
 // line high must then show their text on one line, and the taller ones must hold theirs.
 TEST_F(FormTest, NoLabelTextIsClipped) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind != ControlKind::Label) {
+    for (const ControlSpec& row : kControls) {
+        if (row.kind != ControlKind::Label) {
             continue;
         }
-        const QWidget* label = control(spec.name.data());
+        const QWidget* label = control(row.name.data());
         const QFontMetrics metrics(label->font());
         const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 10000),
-                                                  Qt::TextWordWrap, textOf(spec.text));
-        EXPECT_LE(needed.height(), label->height()) << spec.name;
+                                                  Qt::TextWordWrap, textOf(row.text));
+        EXPECT_LE(needed.height(), label->height()) << row.name;
         if (label->height() < 2 * metrics.lineSpacing()) {
-            EXPECT_LE(metrics.horizontalAdvance(textOf(spec.text)), label->width()) << spec.name;
+            EXPECT_LE(metrics.horizontalAdvance(textOf(row.text)), label->width()) << row.name;
         }
     }
 }
