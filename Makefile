@@ -15,8 +15,8 @@ deps:
 
 build:
 	@scripts/deps.sh run
-	$(CMAKE) --preset default
-	$(CMAKE) --build --preset default -j $(JOBS)
+	$(CMAKE) --preset default -DTRIMWISE_APP_ONLY=ON
+	$(CMAKE) --build --preset default --target trimwise -j $(JOBS)
 
 run: build
 	./build/ui/trimwise
