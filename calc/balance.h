@@ -16,6 +16,8 @@ enum class Box : std::uint8_t { Text1, Text2, Text3, Text4, Text5, Text7, Text8,
 
 inline constexpr std::array kInputBoxes{Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5};
 inline constexpr std::array kResultBoxes{Box::Text7, Box::Text8, Box::Text9, Box::Text11};
+inline constexpr std::array kAllBoxes{Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5,
+                                      Box::Text7, Box::Text8, Box::Text9, Box::Text11};
 
 [[nodiscard]] std::string_view BoxName(Box box) noexcept;
 

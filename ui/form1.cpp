@@ -79,8 +79,7 @@ void Form1::createControls() {
         setTabOrder(tabChain[i - 1].second, tabChain[i].second);
     }
 
-    for (const Box b : {Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5, Box::Text7,
-                        Box::Text8, Box::Text9, Box::Text11}) {
+    for (const Box b : kAllBoxes) {
         QLineEdit* edit = findChild<QLineEdit*>(FromView(BoxName(b)));
         boxes_[indexOf(b)] = edit;
         if (const ControlSpec* label = labelOf(b)) {

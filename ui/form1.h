@@ -40,7 +40,7 @@ private:
     [[nodiscard]] QLineEdit* box(Box box) const;
 
     QPixmap background_;
-    std::array<QLineEdit*, 9> boxes_{};
+    std::array<QLineEdit*, kAllBoxes.size()> boxes_{};
 };
 
 } // namespace trimwise
