@@ -19,7 +19,7 @@ build:
 	$(CMAKE) --build --preset default --target trimwise -j $(JOBS)
 
 run: build
-	./build/ui/trimwise
+	./build/ui/qt/trimwise
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short fuzz run of the calculation.

@@ -1,5 +1,6 @@
 #include "control_factory.h"
 
+#include "style.h"
 #include "text_view.h"
 
 #include <QLabel>
@@ -9,43 +10,19 @@
 namespace trimwise {
 namespace {
 
-// Where the classic faces are missing, Liberation Sans matches Arial's metrics and
-// DejaVu Sans is always there.
-const QStringList kFallbackFaces{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-
-QFont font(const QString& face, int pixelSize, bool bold) {
-    QFont f;
-    f.setFamilies(QStringList{face} + kFallbackFaces);
-    f.setPixelSize(pixelSize);
-    f.setWeight(bold ? QFont::Bold : QFont::Normal);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
 QColor colourOf(TextColour colour, const QPalette& system) {
-    switch (colour) {
-    case TextColour::WindowText:
-        return system.color(QPalette::Text);
-    case TextColour::ButtonText:
-        return system.color(QPalette::ButtonText);
-    case TextColour::Black:
-        return QColor(0, 0, 0);
-    case TextColour::ResultBlue:
-        return QColor(0, 0, 0xC0);
-    case TextColour::Red:
-        return QColor(0xFF, 0, 0);
+    if (const std::optional<Rgb> fixed = FixedColour(colour)) {
+        return QColor(fixed->red, fixed->green, fixed->blue);
     }
-    return {};
+    return system.color(colour == TextColour::WindowText ? QPalette::Text : QPalette::ButtonText);
 }
-
-const QColor kBoxGreen(0xCA, 0xEC, 0xC4);
 
 QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(row.maxLength);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, kBoxGreen);
+    palette.setColor(QPalette::Base, QColor(kBoxGreen.red, kBoxGreen.green, kBoxGreen.blue));
     palette.setColor(QPalette::Text, colourOf(row.colour, palette));
     box->setPalette(palette);
     return box;
@@ -82,19 +59,17 @@ QWidget* createImage(QWidget* parent) {
 } // namespace
 
 QFont FontFor(FontRole role) {
-    switch (role) {
-    case FontRole::Box:
-        return font(QStringLiteral("MS Sans Serif"), 11, true);
-    case FontRole::Button:
-        return font(QStringLiteral("MS Sans Serif"), 16, true);
-    case FontRole::Caption:
-        return font(QStringLiteral("Arial"), 15, true);
-    case FontRole::Hint:
-        return font(QStringLiteral("MS Sans Serif"), 11, false);
-    case FontRole::SmallPrint:
-        return font(QStringLiteral("Small Fonts"), 9, false);
+    const FontSpec design = DesignFont(role);
+    QStringList faces{FromView(design.face)};
+    for (const std::string_view fallback : kFallbackFaces) {
+        faces << FromView(fallback);
     }
-    return {};
+    QFont font;
+    font.setFamilies(faces);
+    font.setPixelSize(design.pixelSize);
+    font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
 }
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {

@@ -63,12 +63,19 @@ struct WindowSpec {
     int left;         // twips from the screen's left edge to the client area
     int top;          // twips from the screen's top edge to the client area
     Pointer pointer;
+    FontRole font; // for whatever names no font of its own, such as the message box
 };
 
-inline constexpr WindowSpec kForm1{"Trimwise V1.2", 8895, 4440, 2415, 2700, Pointer::LaughingFace};
+inline constexpr WindowSpec kForm1{"Trimwise V1.2",       8895,          4440, 2415, 2700,
+                                   Pointer::LaughingFace, FontRole::Hint};
 
 // Everything in the window, in its rows from the top.
 extern const std::array<ControlSpec, 32> kControls;
+
+// The row of the control of that name, or null.
+[[nodiscard]] const ControlSpec* FindControl(std::string_view name) noexcept;
+// The question or caption label that names the box of that name, or null.
+[[nodiscard]] const ControlSpec* LabelOf(std::string_view boxName) noexcept;
 
 constexpr int ToPixels(int twips) noexcept {
     return twips / kTwipsPerPixel;

@@ -1,5 +1,7 @@
 #include "layout_table.h"
 
+#include <algorithm>
+
 namespace trimwise {
 namespace {
 
@@ -63,5 +65,18 @@ const std::array<ControlSpec, 32> kControls{{
         "Trimwise is free software under the MIT License: anyone may copy it, change it and pass it on, as long as the licence goes with it.", Warning, ""},
 }};
 // clang-format on
+
+const ControlSpec* FindControl(std::string_view name) noexcept {
+    const auto* found = std::ranges::find(kControls, name, &ControlSpec::name);
+    return found == kControls.end() ? nullptr : found;
+}
+
+const ControlSpec* LabelOf(std::string_view boxName) noexcept {
+    if (boxName.empty()) {
+        return nullptr;
+    }
+    const auto* found = std::ranges::find(kControls, boxName, &ControlSpec::labels);
+    return found == kControls.end() ? nullptr : found;
+}
 
 } // namespace trimwise

@@ -2,6 +2,7 @@
 
 #include "click_watcher.h"
 #include "control_factory.h"
+#include "messages.h"
 #include "numeric_input.h"
 #include "pictures.h"
 #include "text_view.h"
@@ -18,11 +19,6 @@
 
 namespace trimwise {
 namespace {
-
-const ControlSpec* labelOf(Box box) {
-    const auto found = std::ranges::find(kControls, BoxName(box), &ControlSpec::labels);
-    return found == kControls.end() ? nullptr : &*found;
-}
 
 constexpr std::size_t indexOf(Box box) {
     return static_cast<std::size_t>(box);
@@ -82,10 +78,8 @@ void Form1::createControls() {
     for (const Box b : kAllBoxes) {
         QLineEdit* edit = findChild<QLineEdit*>(FromView(BoxName(b)));
         boxes_[indexOf(b)] = edit;
-        if (const ControlSpec* label = labelOf(b)) {
-            edit->setAccessibleName(FromView(label->text).simplified());
-        }
-        edit->setAccessibleDescription(edit->toolTip());
+        edit->setAccessibleName(QString::fromStdString(AccessibleName(b)));
+        edit->setAccessibleDescription(QString::fromStdString(AccessibleDescription(b)));
     }
 }
 
@@ -119,16 +113,6 @@ std::size_t Form1::maxLength(Box b) const {
     return static_cast<std::size_t>(box(b)->maxLength());
 }
 
-QString Form1::boxCaption(Box b) const {
-    const ControlSpec* label = labelOf(b);
-    if (label == nullptr) {
-        return FromView(BoxName(b));
-    }
-    QString caption = FromView(label->text);
-    caption.remove(QLatin1Char('?')).remove(QLatin1Char('='));
-    return caption.simplified();
-}
-
 void Form1::calculate() {
     const BalanceOutcome outcome = CalculateBalance(*this);
     if (outcome.error) {
@@ -137,16 +121,7 @@ void Form1::calculate() {
 }
 
 void Form1::showError(const BalanceError& error) {
-    const QString caption = boxCaption(error.box);
-    QString message;
-    if (error.kind == BalanceErrorKind::NotANumber) {
-        message = tr("%1: \"%2\" is not a number.").arg(caption, FromView(error.text));
-    } else if (error.box == error.inputToFix) {
-        message = tr("%1: \"%2\" is too large a number.").arg(caption, FromView(error.text));
-    } else {
-        message = tr("%1: the result is too large to show. Check the %2.")
-                      .arg(caption, boxCaption(error.inputToFix));
-    }
+    const QString message = QString::fromStdString(ErrorMessage(error));
     QMessageBox messageBox(QMessageBox::Warning, FromView(kForm1.title), message, QMessageBox::Ok,
                            this);
     messageBox.setObjectName(QStringLiteral("ErrorMessage"));

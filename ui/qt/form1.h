@@ -24,9 +24,6 @@ public:
     void setText(Box box, std::string_view text) override;
     [[nodiscard]] std::size_t maxLength(Box box) const override;
 
-    // The words that name a box for the user: its question or caption, "Average Chord".
-    [[nodiscard]] QString boxCaption(Box box) const;
-
 public slots:
     void calculate();
 

@@ -1,0 +1,139 @@
+#include "messages.h"
+
+#include "layout_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace trimwise {
+namespace {
+
+std::string_view labelText(Box box) {
+    const ControlSpec* label = LabelOf(BoxName(box));
+    return label == nullptr ? BoxName(box) : label->text;
+}
+
+bool isBlank(char c) {
+    return c == ' ';
+}
+
+// Runs of spaces fold into one, and none is left at either end.
+std::string collapseSpaces(std::string_view text) {
+    std::string collapsed;
+    for (const char c : text) {
+        if (isBlank(c) && (collapsed.empty() || isBlank(collapsed.back()))) {
+            continue;
+        }
+        collapsed += c;
+    }
+    if (!collapsed.empty() && isBlank(collapsed.back())) {
+        collapsed.pop_back();
+    }
+    return collapsed;
+}
+
+void appendEscape(std::string& out, std::uint32_t code) {
+    constexpr std::string_view hex = "0123456789ABCDEF";
+    switch (code) {
+    case '\n':
+        out += "\\n";
+        return;
+    case '\r':
+        out += "\\r";
+        return;
+    case '\t':
+        out += "\\t";
+        return;
+    default:
+        break;
+    }
+    const bool wide = code > 0xFF;
+    out += wide ? "\\u" : "\\x";
+    for (int shift = wide ? 12 : 4; shift >= 0; shift -= 4) {
+        out += hex[(code >> static_cast<unsigned>(shift)) & 0xFU];
+    }
+}
+
+// The characters that break or bend a line of text: C0 and C1 controls, DEL, and the
+// Unicode line and paragraph separators.
+bool breaksTheLine(std::uint32_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029;
+}
+
+bool blankOnly(std::string_view text) {
+    // What the calculation reads as blank space around a number: spaces, tabs, line
+    // breaks and the no-break space.
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r') {
+            ++i;
+        } else if (text.substr(i, 2) == "\xC2\xA0") {
+            i += 2;
+        } else {
+            return false;
+        }
+    }
+    return !text.empty();
+}
+
+} // namespace
+
+std::string BoxCaption(Box box) {
+    std::string caption(labelText(box));
+    std::erase_if(caption, [](char c) { return c == '?' || c == '='; });
+    return collapseSpaces(caption);
+}
+
+std::string AccessibleName(Box box) {
+    return collapseSpaces(labelText(box));
+}
+
+std::string AccessibleDescription(Box box) {
+    const ControlSpec* control = FindControl(BoxName(box));
+    return control == nullptr ? std::string() : std::string(control->toolTip);
+}
+
+std::string VisibleText(std::string_view text) {
+    std::string visible;
+    visible.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        // Only the two- and three-byte forms can hold a character that breaks a line.
+        std::size_t length = 1;
+        std::uint32_t code = lead;
+        if ((lead & 0xE0U) == 0xC0U && i + 1 < text.size()) {
+            length = 2;
+            code = ((lead & 0x1FU) << 6U) | (static_cast<unsigned char>(text[i + 1]) & 0x3FU);
+        } else if ((lead & 0xF0U) == 0xE0U && i + 2 < text.size()) {
+            length = 3;
+            code = ((lead & 0x0FU) << 12U) |
+                   ((static_cast<unsigned char>(text[i + 1]) & 0x3FU) << 6U) |
+                   (static_cast<unsigned char>(text[i + 2]) & 0x3FU);
+        }
+        if (breaksTheLine(code)) {
+            appendEscape(visible, code);
+        } else {
+            visible.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return visible;
+}
+
+std::string ErrorMessage(const BalanceError& error) {
+    const std::string caption = BoxCaption(error.box);
+    if (error.kind == BalanceErrorKind::NotANumber) {
+        if (blankOnly(error.text)) {
+            return caption + ": the box holds only blank space, not a number.";
+        }
+        return caption + ": \"" + VisibleText(error.text) + "\" is not a number.";
+    }
+    if (error.box == error.inputToFix) {
+        return caption + ": \"" + VisibleText(error.text) + "\" is too large a number.";
+    }
+    return caption + ": the result is too large to show. Check the " +
+           BoxCaption(error.inputToFix) + ".";
+}
+
+} // namespace trimwise
