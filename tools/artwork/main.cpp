@@ -4,6 +4,7 @@
 
 #include "background.h"
 #include "bmp_writer.h"
+#include "desktop_icons.h"
 #include "dove.h"
 #include "gif_writer.h"
 #include "ico_writer.h"
@@ -74,8 +75,9 @@ void WriteAll(const QDir& folder) {
     if (!folder.mkpath("icons")) {
         throw std::runtime_error("cannot make " + folder.filePath("icons").toStdString());
     }
-    for (const IconImage& image : airliner) {
-        Write(folder, QStringLiteral("icons/trimwise-%1.png").arg(image.size), Png(ToImage(image)));
+    for (const int size : kDesktopIconSizes) {
+        Write(folder, QStringLiteral("icons/trimwise-%1.png").arg(size),
+              Png(ToImage(DesktopIcon(airliner, size))));
     }
 }
 
