@@ -1,0 +1,33 @@
+# The Debian package, made by CPack from the install rules:
+#   cpack -G DEB   (in a build folder)  ->  trimwise_<version>_amd64.deb
+set(TRIMWISE_MAINTAINER "The Trimwise developers <developers@trimwise.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME trimwise)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Trimwise developers")
+set(CPACK_PACKAGE_CONTACT ${TRIMWISE_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# Package what the build made; the build of the tests and tools is no business of the package.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON CACHE INTERNAL "")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRIMWISE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The summary line is the project's description; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Trimwise tells a model builder where to balance a model aeroplane before its
+first flight. From the wing area, the average wing chord, the tail area, the
+tail moment arm and the all-up weight it works out the centre of gravity, in
+inches behind the wing's leading edge, together with the wing area in square
+feet, the wing loading in ounces per square foot and the tail volume.
+.
+It is one small window that takes imperial figures straight from a plan or a
+kit's instructions, works offline and keeps no files.")
+
+include(CPack)
