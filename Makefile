@@ -6,7 +6,8 @@ CTEST ?= ctest
 FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-suite test-asan test-fuzz bench fuzz artwork format tidy clean
+.PHONY: all deps build run windows test test-suite test-asan test-fuzz bench fuzz artwork format \
+	tidy clean
 
 all: build
 
@@ -20,6 +21,13 @@ build:
 
 run: build
 	./build/ui/qt/trimwise
+
+# trimwise.exe for 64-bit Windows, cross-built with MinGW-w64:
+# build-windows/ui/win32/trimwise.exe
+windows:
+	@scripts/deps.sh windows
+	$(CMAKE) --preset windows
+	$(CMAKE) --build --preset windows -j $(JOBS)
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short fuzz run of the calculation.

@@ -2,20 +2,24 @@
 # Installs the Debian packages that building, running or testing Trimwise needs,
 # but only those that are missing, so a machine that has them is left alone.
 #   scripts/deps.sh run    what `make run` needs
-#   scripts/deps.sh test   what `make test` needs (includes run)
+#   scripts/deps.sh windows  what `make windows` needs: CMake and the MinGW-w64 cross compiler
+#   scripts/deps.sh test   what `make test` needs (includes run and windows)
 #   scripts/deps.sh all    everything, also the artwork generator and the linters
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-               xvfb xdotool xclip x11-utils libx11-dev binutils-mingw-w64-x86-64 libgif-dev)
+               xvfb xdotool xclip x11-utils libx11-dev libgif-dev)
+windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
 extra_packages=(clang-format clang-tidy)
 
 case "${1:-all}" in
     run) wanted=("${run_packages[@]}") ;;
-    test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-    all) wanted=("${run_packages[@]}" "${test_packages[@]}" "${extra_packages[@]}") ;;
-    *) echo "usage: $0 run|test|all" >&2; exit 2 ;;
+    windows) wanted=("${windows_packages[@]}") ;;
+    test) wanted=("${run_packages[@]}" "${windows_packages[@]}" "${test_packages[@]}") ;;
+    all) wanted=("${run_packages[@]}" "${windows_packages[@]}" "${test_packages[@]}"
+                 "${extra_packages[@]}") ;;
+    *) echo "usage: $0 run|windows|test|all" >&2; exit 2 ;;
 esac
 
 installed() {

@@ -1,0 +1,67 @@
+#include "controls.h"
+
+#include "wide_text.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace trimwise {
+namespace {
+
+struct WindowClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+WindowClass classOf(const ControlSpec& control) {
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    if (control.kind == ControlKind::PushButton) {
+        // Not the default button: Enter presses it only while it has the focus.
+        return {L"BUTTON", kChild | BS_PUSHBUTTON, 0};
+    }
+    return {L"EDIT", kChild | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+}
+
+} // namespace
+
+int ControlId(const ControlSpec& control) noexcept {
+    return kFirstControlId + static_cast<int>(&control - kControls.data());
+}
+
+const ControlSpec* ControlOf(HWND child) noexcept {
+    const int row = GetDlgCtrlID(child) - kFirstControlId;
+    if (row < 0 || row >= static_cast<int>(kControls.size())) {
+        return nullptr;
+    }
+    return &kControls[static_cast<std::size_t>(row)];
+}
+
+HWND ChildWindow(HWND form, const ControlSpec& control) noexcept {
+    return GetDlgItem(form, ControlId(control));
+}
+
+void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts) {
+    std::vector<const ControlSpec*> focusable;
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::TextBox || control.kind == ControlKind::PushButton) {
+            focusable.push_back(&control);
+        }
+    }
+    std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+
+    for (const ControlSpec* control : focusable) {
+        const WindowClass windowClass = classOf(*control);
+        const RECT box = RectOf(*control);
+        HWND child = CreateWindowExW(
+            windowClass.extendedStyle, windowClass.name, Widen(control->text).c_str(),
+            windowClass.style, box.left, box.top, box.right - box.left, box.bottom - box.top, form,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(*control))), instance, nullptr);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[control->font]), FALSE);
+        if (control->kind == ControlKind::TextBox) {
+            SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(control->maxLength), 0);
+        }
+    }
+}
+
+} // namespace trimwise

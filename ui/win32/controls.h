@@ -1,0 +1,28 @@
+#pragma once
+
+#include "fonts.h"
+#include "layout_table.h"
+#include "windowless.h"
+
+#include <windows.h>
+
+namespace trimwise {
+
+// A child window's control id is its row in the layout table counted from here, clear of
+// IDOK and IDCANCEL, which the dialog keys Enter and Esc send to the form.
+inline constexpr int kFirstControlId = 100;
+
+[[nodiscard]] int ControlId(const ControlSpec& control) noexcept;
+// The row of a child window of the form, or null.
+[[nodiscard]] const ControlSpec* ControlOf(HWND child) noexcept;
+[[nodiscard]] HWND ChildWindow(HWND form, const ControlSpec& control) noexcept;
+
+[[nodiscard]] inline RECT RectOf(const ControlSpec& control) noexcept {
+    const PixelBox box = BoxInPixels(control);
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+// Creates the text boxes and the button in tab order, the order in which Tab walks them.
+void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts);
+
+} // namespace trimwise

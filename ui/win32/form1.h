@@ -1,0 +1,57 @@
+#pragma once
+
+#include "balance.h"
+#include "fonts.h"
+#include "handles.h"
+#include "input_hooks.h"
+#include "pictures.h"
+#include "pointers.h"
+
+#include <memory>
+#include <vector>
+
+namespace trimwise {
+
+// The one window. It owns every handle it uses; the window procedure finds it through the
+// window's user data.
+class Form1 final : public BalanceBoxes {
+public:
+    explicit Form1(HINSTANCE instance);
+    ~Form1() override = default;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    [[nodiscard]] HWND window() const noexcept { return window_.get(); }
+    void show(int showCommand) const;
+
+    [[nodiscard]] std::string text(Box box) const override;
+    void setText(Box box, std::string_view text) override;
+    [[nodiscard]] std::size_t maxLength(Box box) const override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void build(HWND window);
+    void keepFocus(bool activated);
+    void command(int id) const;
+    void calculate();
+    void showError(const BalanceError& error);
+    [[nodiscard]] HWND box(Box which) const noexcept;
+    [[nodiscard]] HCURSOR cursorOver(HWND window) const;
+
+    HINSTANCE instance_;
+    std::vector<const ControlSpec*> windowless_;
+    Fonts fonts_;
+    Brush boxBrush_;
+    Bitmap background_;
+    DovePicture dove_;
+    PointerCursors cursors_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    std::unique_ptr<ClickWatcher> calculateClick_;
+    HWND lastFocus_ = nullptr;
+    // Last, so that the window goes first, while everything it uses still exists.
+    Window window_;
+};
+
+} // namespace trimwise

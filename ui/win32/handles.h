@@ -1,0 +1,76 @@
+#pragma once
+
+#include <memory>
+#include <objbase.h>
+#include <type_traits>
+#include <windows.h>
+
+namespace trimwise {
+
+// Owners of the few kinds of handle the window holds; each frees its handle once.
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
+};
+template <class Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+
+struct IconDeleter {
+    void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
+};
+using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+struct CursorDeleter {
+    void operator()(HCURSOR cursor) const noexcept { DestroyCursor(cursor); }
+};
+using Cursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
+
+struct DcDeleter {
+    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+struct WindowDeleter {
+    void operator()(HWND window) const noexcept { DestroyWindow(window); }
+};
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+
+struct ComRelease {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
+template <class Interface> using ComPtr = std::unique_ptr<Interface, ComRelease>;
+
+// Selects an object into a device context for one scope, and puts back what was there.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(dc_, previous_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// COM on this thread, single-threaded as the window is, for as long as the program runs.
+class ComApartment {
+public:
+    ComApartment() noexcept
+        : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+} // namespace trimwise

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+namespace trimwise {
+
+// Hands each character typed into the box to NumericKeyFilter before the box inserts it.
+// Pasted text does not pass through here.
+void FilterTypedCharacters(HWND box);
+
+// Posts a message to the form for each left click on a box: the button goes down and comes
+// up again inside it. It posts once the box has handled the button itself, so that the box
+// has the focus before the form acts.
+class ClickWatcher {
+public:
+    ClickWatcher(HWND box, HWND form, UINT message) noexcept;
+    ClickWatcher(const ClickWatcher&) = delete;
+    ClickWatcher& operator=(const ClickWatcher&) = delete;
+    ~ClickWatcher() = default;
+
+private:
+    static LRESULT CALLBACK watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                  DWORD_PTR self);
+
+    HWND form_;
+    UINT message_;
+    bool pressed_ = false;
+};
+
+} // namespace trimwise

@@ -1,0 +1,65 @@
+#include "paint.h"
+
+#include "colours.h"
+#include "controls.h"
+#include "wide_text.h"
+
+namespace trimwise {
+namespace {
+
+void drawBackground(HDC dc, const RECT& client, HBITMAP background) {
+    // Where the picture ends, should the window ever be larger, the face colour shows.
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    BITMAP size{};
+    if (background == nullptr || GetObjectW(background, sizeof size, &size) == 0) {
+        return;
+    }
+    const MemoryDc source(CreateCompatibleDC(dc));
+    const Selection selected(source.get(), background);
+    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+}
+
+void drawLabel(HDC dc, const ControlSpec& label, const Fonts& fonts) {
+    RECT box = RectOf(label);
+    if (label.opaque) {
+        FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    const Selection font(dc, fonts[label.font]);
+    SetTextColor(dc, ColourOf(label.colour));
+    const std::wstring text = Widen(label.text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_WORDBREAK | DT_NOPREFIX | (label.centred ? DT_CENTER : DT_LEFT));
+}
+
+void drawSurface(HDC dc, const RECT& client, const Surface& surface) {
+    drawBackground(dc, client, surface.background);
+    SetBkMode(dc, TRANSPARENT);
+    for (const ControlSpec* control : surface.backToFront) {
+        if (control->kind == ControlKind::Image) {
+            DrawDove(dc, surface.dove, ToPixels(control->left), ToPixels(control->top));
+        } else {
+            drawLabel(dc, *control, surface.fonts);
+        }
+    }
+}
+
+} // namespace
+
+void PaintForm(HWND form, const Surface& surface) {
+    PAINTSTRUCT paint{};
+    HDC screen = BeginPaint(form, &paint);
+    RECT client{};
+    GetClientRect(form, &client);
+    const MemoryDc buffer(CreateCompatibleDC(screen));
+    const Bitmap canvas(CreateCompatibleBitmap(screen, client.right, client.bottom));
+    {
+        const Selection selected(buffer.get(), canvas.get());
+        drawSurface(buffer.get(), client, surface);
+        const RECT& dirty = paint.rcPaint;
+        BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+               buffer.get(), dirty.left, dirty.top, SRCCOPY);
+    }
+    EndPaint(form, &paint);
+}
+
+} // namespace trimwise

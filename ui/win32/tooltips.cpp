@@ -1,0 +1,59 @@
+#include "tooltips.h"
+
+#include "controls.h"
+#include "wide_text.h"
+
+#include <commctrl.h>
+#include <ranges>
+#include <string>
+
+namespace trimwise {
+namespace {
+
+// Long tips, such as the credit line's, wrap at this width in pixels.
+constexpr int kMaxTipWidth = 320;
+
+void addTool(HWND tips, TTTOOLINFOW tool, std::string_view text) {
+    std::wstring wide = Widen(text);
+    tool.cbSize = sizeof tool;
+    tool.lpszText = wide.data();
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+} // namespace
+
+void AddToolTips(HWND form, HINSTANCE instance,
+                 std::span<const ControlSpec* const> windowlessBackToFront) {
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+    HWND tips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, instance, nullptr);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::TextBox && !control.toolTip.empty()) {
+            TTTOOLINFOW tool{};
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = form;
+            tool.uId = reinterpret_cast<UINT_PTR>(ChildWindow(form, control));
+            addTool(tips, tool, control.toolTip);
+        }
+    }
+    // The tooltip control takes the first tool whose box holds the mouse, so the labels go
+    // in front to back.
+    for (const ControlSpec* control : std::views::reverse(windowlessBackToFront)) {
+        if (control->toolTip.empty()) {
+            continue;
+        }
+        TTTOOLINFOW tool{};
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = form;
+        tool.uId = static_cast<UINT_PTR>(ControlId(*control));
+        tool.rect = RectOf(*control);
+        addTool(tips, tool, control->toolTip);
+    }
+}
+
+} // namespace trimwise

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trimwise {
+
+// The window speaks UTF-16, the rest of the program UTF-8.
+[[nodiscard]] std::wstring Widen(std::string_view text);
+[[nodiscard]] std::string Narrow(std::wstring_view text);
+
+} // namespace trimwise
