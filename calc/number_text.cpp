@@ -102,6 +102,35 @@ std::string exponentText(const Decimal& d, bool compact) {
     return text;
 }
 
+// Text pasted from a spreadsheet cell or a terminal brings tabs, line breaks and no-break
+// spaces along with the number.
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+bool isBlankByte(char c) noexcept {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view trimBlank(std::string_view text) noexcept {
+    for (bool trimmed = true; trimmed && !text.empty();) {
+        trimmed = false;
+        if (isBlankByte(text.front())) {
+            text.remove_prefix(1);
+            trimmed = true;
+        } else if (text.starts_with(kNoBreakSpace)) {
+            text.remove_prefix(kNoBreakSpace.size());
+            trimmed = true;
+        }
+        if (!text.empty() && isBlankByte(text.back())) {
+            text.remove_suffix(1);
+            trimmed = true;
+        } else if (text.ends_with(kNoBreakSpace)) {
+            text.remove_suffix(kNoBreakSpace.size());
+            trimmed = true;
+        }
+    }
+    return text;
+}
+
 bool isZero(double value) noexcept {
     return value == 0.0;
 }
@@ -147,11 +176,10 @@ bool isOverflow(std::string_view number) noexcept {
 } // namespace
 
 Conversion TextToNumber(std::string_view text) noexcept {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    text = trimBlank(text);
+    if (text.empty()) {
         return {0.0, ConversionError::NotANumber};
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
 
     std::size_t i = 0;
     bool negative = false;
@@ -235,11 +263,9 @@ std::string FitToBox(double value, std::size_t maxLength) {
     const auto hasDigit = [](std::string_view s) {
         return s.find_first_of("0123456789") != std::string_view::npos;
     };
+    // A plain cut keeps whatever characters fall inside the box, a trailing point too.
     const auto cut = [&](std::string s) {
         s.resize(maxLength);
-        if (!s.empty() && s.back() == '.') {
-            s.pop_back();
-        }
         return hasDigit(s) ? s : std::string(maxLength, '#');
     };
     if (std::isfinite(value) && std::abs(value) < 1.0) {

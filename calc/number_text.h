@@ -20,9 +20,10 @@ struct Conversion {
 };
 
 // Reads a decimal number the same way in every locale: "." is the decimal point.
-// Accepted: optional spaces around, an optional sign, digits with at most one point and
-// at least one digit, an optional exponent (e or E, optional sign, digits). A number too
-// small for a double becomes zero; one too large is an overflow.
+// Accepted: optional blank space around (spaces, tabs, line breaks, no-break spaces), an optional
+// sign, digits with at most one point and at least one digit, an optional exponent (e or E,
+// optional sign, digits). A number too small for a double becomes zero; one too large is an
+// overflow.
 [[nodiscard]] Conversion TextToNumber(std::string_view text) noexcept;
 
 // The general text of a double: at most 15 significant digits with the last one rounded,
@@ -35,8 +36,9 @@ struct Conversion {
 [[nodiscard]] std::string PlainDecimalText(double value);
 
 // The text shown for a result in a box that holds at most maxLength characters.
-// A text that fits is shown whole. A longer one is cut to the box, without rounding,
-// as long as the cut keeps the number's size: every digit before the point, no exponent.
+// A text that fits is shown whole. A longer one is cut to the box, without rounding and
+// whatever the last character kept ("123456."), as long as the cut keeps the number's size:
+// every digit before the point, no exponent.
 // Otherwise a value below 1 shows the leading cut of its plain decimal digits, a larger one
 // the rounded exponent form with as many digits as fit ("9.6E+07", or "7E7" at the very
 // least), and where not even that fits, the box is filled with "#".

@@ -211,7 +211,7 @@ TEST(CalculateBalance, FitsEachResultToItsOwnBox) {
     ASSERT_TRUE(CalculateBalance(wide).ok());
     EXPECT_EQ(wide.text(Text7), "4.16666666666667");
     EXPECT_EQ(wide.text(Text9), "4.79166666666667");
-    EXPECT_EQ(wide.text(Text11), "33");
+    EXPECT_EQ(wide.text(Text11), "33.");
 }
 
 TEST(CalculateBalance, SecondRunRewritesOnlyTheResults) {

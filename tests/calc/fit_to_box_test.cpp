@@ -36,9 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cut, FitToBoxShows,
     ::testing::Values(Fitted{600.0 / 144.0, 7, "4.16666"}, Fitted{3.5416666666666667, 7, "3.54166"},
                       Fitted{100.0 / 3.0, 5, "33.33"}, Fitted{15.0 / 144.0, 7, "0.10416"},
-                      Fitted{-2.0 / 3.0, 5, "-0.66"}, Fitted{123456.7, 7, "123456"},
-                      Fitted{1234567.8, 7, "1234567"}, Fitted{1234.5678, 5, "1234"},
-                      Fitted{0.0, 5, "0"}, Fitted{-0.0, 7, "0"}, Fitted{11.52, 7, "11.52"}));
+                      Fitted{-2.0 / 3.0, 5, "-0.66"}, Fitted{123456.7, 7, "123456."},
+                      Fitted{1234567.8, 7, "1234567"}, Fitted{1234.5678, 5, "1234."},
+                      Fitted{-0.5, 2, "-0"}, Fitted{-0.5, 3, "-0."}, Fitted{0.0, 5, "0"},
+                      Fitted{-0.0, 7, "0"}, Fitted{11.52, 7, "11.52"}));
 
 INSTANTIATE_TEST_SUITE_P(Small, FitToBoxShows,
                          ::testing::Values(Fitted{1.23e-9, 7, "0.00000"},
@@ -83,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Misshown{9.6e7, 7, "9.6E7"}, Misshown{1e308, 5, "#####"},
                       Misshown{0.5, 5, ""}, Misshown{0.5, 5, "0.5000"},
                       Misshown{1.23e-9, 7, "1.23E-9"}, Misshown{-0.5, 5, "0.5"},
-                      Misshown{123456.7, 7, "123456."}, Misshown{1234.5, 5, "1.2E+03"}));
+                      Misshown{123456.7, 7, "123456"}, Misshown{1234.5, 5, "1.2E+03"},
+                      Misshown{4.5, 7, "4."}, Misshown{1.0 / 3.0, 7, "0.3333"}));
 
 void expectFaithful(double value) {
     for (const std::size_t length : {std::size_t{5}, std::size_t{7}}) {

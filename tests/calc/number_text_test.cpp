@@ -49,6 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Accepted{"0.001e311", 1e308},
                       Accepted{"12345678901234567890", 12345678901234567890.0}));
 
+// What a spreadsheet cell or a terminal line brings along when it is pasted.
+INSTANTIATE_TEST_SUITE_P(PastedBlankSpace, TextToNumberAccepts,
+                         ::testing::Values(Accepted{"600\n", 600.0}, Accepted{"\t600", 600.0},
+                                           Accepted{"600\r\n", 600.0},
+                                           Accepted{"600\xC2\xA0", 600.0},
+                                           Accepted{"\xC2\xA0\xC2\xA0-1.5e1 \t\r\n", -15.0},
+                                           Accepted{"\v\f 2 \f", 2.0}));
+
 TEST(TextToNumber, KeepsTheSignOfNegativeZero) {
     for (const std::string_view text : {"-0", "-0.0", "-1e-400"}) {
         const Conversion c = TextToNumber(text);
@@ -97,8 +105,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Rejected{"e5", nan}, Rejected{"1e", nan}, Rejected{"1e+", nan},
                       Rejected{"1e5.5", nan}, Rejected{"+", nan}, Rejected{"-", nan},
                       Rejected{"--1", nan}, Rejected{"+-1", nan}, Rejected{"- 1", nan},
-                      Rejected{"\t1", nan}, Rejected{"1\n", nan}, Rejected{"1_000", nan},
-                      Rejected{"\xd9\xa3", nan}, Rejected{std::string_view("1\0", 2), nan}));
+                      Rejected{"1_000", nan}, Rejected{"\xd9\xa3", nan},
+                      Rejected{std::string_view("1\0", 2), nan}));
+
+// Blank space is read around a number only: inside one, or alone, it is no number.
+INSTANTIATE_TEST_SUITE_P(BlankSpace, TextToNumberRejects,
+                         ::testing::Values(Rejected{"6\t00", nan}, Rejected{"6\n0", nan},
+                                           Rejected{"6\xC2\xA0"
+                                                    "0",
+                                                    nan},
+                                           Rejected{"-\t1", nan}, Rejected{"1e\n5", nan},
+                                           Rejected{"\t", nan}, Rejected{"\r\n", nan},
+                                           Rejected{"\xC2\xA0", nan}, Rejected{" \xC2\xA0\t", nan},
+                                           Rejected{"1\xA0", nan},
+                                           Rejected{"\xC2"
+                                                    "1",
+                                                    nan},
+                                           Rejected{"1\xC2", nan}));
 
 INSTANTIATE_TEST_SUITE_P(
     Overflow, TextToNumberRejects,

@@ -123,17 +123,20 @@ std::string judgeExponentForm(double value, std::string_view shown, std::size_t 
     return {};
 }
 
-std::string judgePlain(double value, std::string_view shown) {
+// The box keeps as many leading characters as it holds, whatever they are.
+bool isWholeCut(std::string_view shown, std::string_view full, std::size_t maxLength) {
+    return shown.size() == std::min(full.size(), maxLength) && isLeadingCut(shown, full);
+}
+
+std::string judgePlain(double value, std::string_view shown, std::size_t maxLength) {
     const std::string number = NumberToText(value);
     const bool cutOfGeneral = number.find('E') == std::string::npos &&
-                              isLeadingCut(shown, number) &&
+                              isWholeCut(shown, number, maxLength) &&
                               shown.size() >= std::min(number.find('.'), number.size());
-    const bool cutOfPlain = std::abs(value) < 1.0 && isLeadingCut(shown, PlainDecimalText(value));
+    const bool cutOfPlain =
+        std::abs(value) < 1.0 && isWholeCut(shown, PlainDecimalText(value), maxLength);
     if (!cutOfGeneral && !cutOfPlain) {
-        return "not a leading cut of the number's text";
-    }
-    if (shown.back() == '.' || shown == "-") {
-        return "ends in a dangling sign or point";
+        return "not the box's cut of the number's text";
     }
     // Independently of the texts: the shown number lies within one step of its last
     // digit below the value (a cut), or just above it (the fifteenth digit rounded up).
@@ -175,7 +178,7 @@ std::string ShownNumberFault(double value, std::string_view shown, std::size_t m
     if (shown.find('E') != std::string_view::npos) {
         return judgeExponentForm(value, shown, maxLength);
     }
-    return judgePlain(value, shown);
+    return judgePlain(value, shown, maxLength);
 }
 
 } // namespace trimwise::testing

@@ -102,18 +102,41 @@ void checkWriting(double value) {
 }
 
 bool onlyNumberCharacters(std::string_view text) {
-    return text.find_first_not_of("0123456789.eE+- ") == std::string_view::npos;
+    return text.find_first_not_of("0123456789.eE+-") == std::string_view::npos;
+}
+
+// Blank space that comes along with a pasted number: what isspace finds in the C locale,
+// and the no-break space.
+std::string_view withoutPastedBlanks(std::string_view text) {
+    constexpr std::string_view noBreakSpace = "\xC2\xA0";
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    for (std::size_t before = 0; before != text.size();) {
+        before = text.size();
+        while (!text.empty() && blank(text.front())) {
+            text.remove_prefix(1);
+        }
+        while (!text.empty() && blank(text.back())) {
+            text.remove_suffix(1);
+        }
+        if (text.starts_with(noBreakSpace)) {
+            text.remove_prefix(noBreakSpace.size());
+        }
+        if (text.ends_with(noBreakSpace)) {
+            text.remove_suffix(noBreakSpace.size());
+        }
+    }
+    return text;
 }
 
 void checkReading(std::string_view text) {
     const Conversion c = TextToNumber(text);
-    const std::string copy(text);
+    const std::string copy(withoutPastedBlanks(text));
     char* end = nullptr;
     errno = 0;
     const double reference = std::strtod(copy.c_str(), &end);
     const std::size_t used = static_cast<std::size_t>(end - copy.c_str());
-    const bool strtodReadAll = used > 0 && copy.find_first_not_of(' ', used) == std::string::npos &&
-                               std::strlen(copy.c_str()) == copy.size();
+    const bool strtodReadAll =
+        used > 0 && used == copy.size() && std::strlen(copy.c_str()) == copy.size();
     switch (c.error) {
     case ConversionError::None:
         require(strtodReadAll && std::isfinite(reference), "accepted what strtod refuses", text);
@@ -125,7 +148,7 @@ void checkReading(std::string_view text) {
                 "overflow where strtod finds none", text);
         break;
     case ConversionError::NotANumber:
-        require(!(strtodReadAll && onlyNumberCharacters(text)), "refused a plain number", text);
+        require(!(strtodReadAll && onlyNumberCharacters(copy)), "refused a plain number", text);
         break;
     }
 }
