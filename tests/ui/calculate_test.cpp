@@ -1,7 +1,9 @@
 #include "form_fixture.h"
 
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <functional>
 
 namespace {
 
@@ -113,6 +115,17 @@ TEST_F(CalculateTest, NothingButAClickOnTheBalanceBoxCalculates) {
     EXPECT_EQ(box("Text1")->text(), QStringLiteral("600"));
 }
 
+// Text pasted from a spreadsheet cell or a terminal line brings blank space along.
+TEST_F(CalculateTest, BlankSpaceAroundAPastedNumberIsRead) {
+    const QStringList pasted{"600\n", "\t10", QStringLiteral("120\u00a0"), "25\r\n", " 48 "};
+    for (int i = 0; i < kInputs.size(); ++i) {
+        box(kInputs[i].toLatin1().constData())->setText(pasted[i]);
+    }
+    click(box("Text9"));
+    EXPECT_EQ(texts(kInputs), pasted) << "a number in range is never rewritten";
+    EXPECT_EQ(texts(kResults), QStringList({"4.16666", "11.52", "3.54166", "20"}));
+}
+
 TEST_F(CalculateTest, AnErrorIsShownAndTheProgramGoesOn) {
     struct Failure {
         QStringList typed;
@@ -133,6 +146,14 @@ TEST_F(CalculateTest, AnErrorIsShownAndTheProgramGoesOn) {
          "Text5",
          {"600", "10", "0", "0", "1e400"},
          R"(All Up Weight: "1e400" is too large a number.)"},
+        {{"600", " \r\n", "0", "0", "48"},
+         "Text2",
+         {"600", " \r\n", "0", "0", "48"},
+         "Average Chord: the box holds only blank space, not a number."},
+        {{"600", "6\t0", "0", "0", "48"},
+         "Text2",
+         {"600", "6\t0", "0", "0", "48"},
+         R"(Average Chord: "6\t0" is not a number.)"},
         {{"", "10", "0", "0", "1e308"},
          "Text5",
          {"15", "10", "0", "0", "1e308"},
@@ -150,6 +171,9 @@ TEST_F(CalculateTest, AnErrorIsShownAndTheProgramGoesOn) {
         EXPECT_EQ(messageTitle, QStringLiteral("Trimwise V1.2"));
         EXPECT_EQ(messageText, message);
         EXPECT_EQ(messageParent, form.get());
+        EXPECT_EQ(messageFont.pixelSize(), 11) << "the window's own font";
+        EXPECT_EQ(messageFont.families().value(0), QStringLiteral("MS Sans Serif"));
+        EXPECT_EQ(messageFont.weight(), QFont::Normal);
         EXPECT_EQ(texts(kInputs), inputsAfter);
         EXPECT_TRUE(box("Text11")->text().isEmpty()) << "no stale result beside an error";
         ASSERT_NE(form->focusWidget(), nullptr);
@@ -163,16 +187,42 @@ TEST_F(CalculateTest, AnErrorIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(box("Text9")->text(), QStringLiteral("3.54166"));
 }
 
+// Runs the event loop until the action ends it, or until a moment has passed: then the
+// loop ends with kStillRunning.
+constexpr int kStillRunning = 7;
+
+int runAfter(QObject* context, const std::function<void()>& action) {
+    QTimer::singleShot(0, context, action);
+    QTimer stillRunning;
+    stillRunning.setSingleShot(true);
+    QObject::connect(&stillRunning, &QTimer::timeout,
+                     [] { QCoreApplication::exit(kStillRunning); });
+    stillRunning.start(500);
+    return QApplication::exec();
+}
+
 TEST_F(CalculateTest, ExitAndClosingEndTheEventLoopWithStatusZero) {
     auto* exitButton = control<QPushButton>("Command1");
-    QTimer::singleShot(0, exitButton,
-                       [exitButton] { QTest::mouseClick(exitButton, Qt::LeftButton); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(runAfter(exitButton, [exitButton] { QTest::mouseClick(exitButton, Qt::LeftButton); }),
+              0);
+    // A focused push button answers Space, Return and keypad Enter alike.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        exitButton->setFocus();
+        EXPECT_EQ(runAfter(exitButton, [exitButton, key] { QTest::keyClick(exitButton, key); }), 0)
+            << QKeySequence(key).toString().toStdString();
+    }
+    // There is no default button: Enter and Esc elsewhere end nothing.
+    for (const char* name : {"Text1", "Text5", "Text9", "Text11"}) {
+        QLineEdit* edit = box(name);
+        edit->setFocus();
+        const int status = runAfter(edit, [edit] {
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(edit, Qt::Key_Escape);
+        });
+        EXPECT_EQ(status, kStillRunning) << name;
+    }
 
-    QTimer::singleShot(0, exitButton, [exitButton] { QTest::keyClick(exitButton, Qt::Key_Space); });
-    EXPECT_EQ(QApplication::exec(), 0);
-
-    QTimer::singleShot(0, form.get(), [this] { form->close(); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(runAfter(form.get(), [this] { form->close(); }), 0);
     EXPECT_FALSE(form->isVisible());
 }

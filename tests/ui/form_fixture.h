@@ -71,6 +71,7 @@ protected:
             messageTitle = message->windowTitle();
             messageText = message->text();
             messageParent = message->parentWidget();
+            messageFont = message->font();
             message->accept();
             poll->deleteLater();
         });
@@ -81,4 +82,5 @@ protected:
     QString messageTitle;
     QString messageText;
     QWidget* messageParent = nullptr;
+    QFont messageFont;
 };

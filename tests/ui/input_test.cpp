@@ -1,7 +1,11 @@
 #include "form_fixture.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <utility>
 
 namespace {
 
@@ -50,6 +54,18 @@ TEST_F(FormTest, EditingKeysKeepTheirEffectAndShortcutsAreDead) {
         QTest::keyClick(edit, static_cast<Qt::Key>(letter), Qt::ControlModifier);
         EXPECT_EQ(edit->text(), QStringLiteral("293")) << "Ctrl+" << letter;
     }
+    // Keys that type a character code of their own, or go to the window's menu on Windows.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> deadKeys[] = {
+        {Qt::Key_Backspace, Qt::ControlModifier},
+        {Qt::Key_Backspace, Qt::AltModifier},
+        {Qt::Key_5, Qt::AltModifier},
+        {Qt::Key_Period, Qt::AltModifier},
+    };
+    for (const auto& [key, modifiers] : deadKeys) {
+        QTest::keyClick(edit, key, modifiers);
+        EXPECT_EQ(edit->text(), QStringLiteral("293"))
+            << QKeySequence(key | modifiers).toString().toStdString();
+    }
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_EQ(edit->text(), QStringLiteral("293"));
@@ -64,6 +80,30 @@ TEST_F(FormTest, ShiftInsertPastesUnfilteredUpToTheLimit) {
     QGuiApplication::clipboard()->setText(QStringLiteral("-1.5e3abcdef"));
     QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(edit->text(), QStringLiteral("-1.5e3a"));
+}
+
+// The menu offers what it can do, without the Ctrl shortcuts that are dead in the box.
+TEST_F(FormTest, InputBoxMenuOffersNoDeadShortcutsAndPastesUnfiltered) {
+    QLineEdit* edit = box("Text1");
+    edit->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1e3x"));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, edit->rect().center(),
+                              edit->mapToGlobal(edit->rect().center()));
+    QCoreApplication::sendEvent(edit, &request);
+    auto* menu = edit->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+        EXPECT_FALSE(action->text().contains(QLatin1String("Ctrl")))
+            << action->text().toStdString();
+        if (action->text().remove(QLatin1Char('&')) == QLatin1String("Paste")) {
+            paste = action;
+        }
+    }
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    EXPECT_EQ(edit->text(), QStringLiteral("1e3x"));
+    menu->close();
 }
 
 TEST_F(FormTest, InputMethodCommitsPassCharacterByCharacter) {

@@ -20,6 +20,7 @@ TEST(CharacterCode, KeysGiveTheCodesAKeyPressDelivers) {
         {"space", Qt::Key_Space, {}, " ", 32},
         {"non-Latin", Qt::Key_unknown, {}, QStringLiteral("\u00e9"), 0xe9},
         {"backspace", Qt::Key_Backspace, {}, "\b", 8},
+        {"ctrl+backspace", Qt::Key_Backspace, Qt::ControlModifier, "\x7f", 127},
         {"return", Qt::Key_Return, {}, "\r", 13},
         {"keypad enter", Qt::Key_Enter, Qt::KeypadModifier, "\r", 13},
         {"escape", Qt::Key_Escape, {}, "\x1b", 27},

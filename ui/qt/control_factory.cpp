@@ -44,7 +44,9 @@ QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
 
 QWidget* createButton(const ControlSpec& row, QWidget* parent) {
     auto* button = new QPushButton(FromView(row.text), parent);
-    button->setAutoDefault(false);
+    // A focused push button answers Return and keypad Enter, as on Windows and the common
+    // Linux desktops. Outside a dialog this makes no button the window's default button.
+    button->setAutoDefault(true);
     button->setDefault(false);
     return button;
 }

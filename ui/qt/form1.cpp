@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -33,6 +34,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(WindowIcon());
+    // The labels lie on a fixed light-grey picture, so the system colours they use come
+    // from the style's light palette whatever the desktop's theme. The window's own font
+    // is for whatever names none, such as the message box.
+    setPalette(style()->standardPalette());
+    setFont(FontFor(kForm1.font));
     setCursor(PointerCursor(kForm1.pointer));
     // The client area, not the frame, opens at the given place.
     setGeometry(ToPixels(kForm1.left), ToPixels(kForm1.top), ToPixels(kForm1.clientWidth),
@@ -125,6 +131,8 @@ void Form1::showError(const BalanceError& error) {
     QMessageBox messageBox(QMessageBox::Warning, FromView(kForm1.title), message, QMessageBox::Ok,
                            this);
     messageBox.setObjectName(QStringLiteral("ErrorMessage"));
+    // A dialog is a window of its own and inherits no font from its parent.
+    messageBox.setFont(font());
     messageBox.exec();
 
     QLineEdit* offending = box(error.inputToFix);

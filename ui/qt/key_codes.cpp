@@ -10,9 +10,11 @@ std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifi
     constexpr char16_t firstPrintable = 0x20;
     constexpr char16_t deleteCharacter = 0x7f;
 
+    constexpr std::uint16_t controlBackspace = 127;
+
     switch (key) {
     case Qt::Key_Backspace:
-        return backspace;
+        return modifiers.testFlag(Qt::ControlModifier) ? controlBackspace : backspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return carriageReturn;
@@ -32,6 +34,11 @@ std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifi
         return std::nullopt;
     }
     return first;
+}
+
+bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) noexcept {
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+           CharacterCode(key, modifiers, text).has_value();
 }
 
 } // namespace trimwise

@@ -9,9 +9,14 @@ namespace trimwise {
 
 // The character code that a key press types, as a classic key-press event delivers it:
 // a printable character gives its UTF-16 code, Ctrl with a letter 1 to 26, Backspace 8,
-// Enter 13, Esc 27. Keys that type nothing (Tab, arrows, Delete, function keys, Insert)
-// give none, and keep their usual effect in the box.
+// Ctrl+Backspace 127, Enter 13, Esc 27. Keys that type nothing (Tab, arrows, Delete, function keys,
+// Insert) give none, and keep their usual effect in the box.
 [[nodiscard]] std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifiers,
                                                          const QString& text) noexcept;
+
+// Alt with a key that types a character, Backspace included: on Windows such a key goes
+// to the window's menu and types nothing into a box.
+[[nodiscard]] bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers,
+                             const QString& text) noexcept;
 
 } // namespace trimwise

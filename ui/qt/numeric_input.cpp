@@ -3,9 +3,13 @@
 #include "key_codes.h"
 #include "key_filter.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace trimwise {
 namespace {
@@ -26,6 +30,19 @@ QString acceptedCharacters(const QString& text) {
     return accepted;
 }
 
+// "&Paste\tCtrl+V" becomes "&Paste": the filter kills Ctrl with a letter in these boxes, so
+// the menu must not offer it. Other shortcuts, such as Delete, keep working and stay.
+QString withoutDeadShortcut(const QString& text) {
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab < 0) {
+        return text;
+    }
+    const QKeySequence shortcut(text.mid(tab + 1), QKeySequence::NativeText);
+    const bool dead =
+        !shortcut.isEmpty() && shortcut[0].keyboardModifiers().testFlag(Qt::ControlModifier);
+    return dead ? text.left(tab) : text;
+}
+
 } // namespace
 
 NumericInput::NumericInput(QLineEdit* box) : QObject(box), box_(box) {
@@ -40,6 +57,10 @@ bool NumericInput::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::InputMethod) {
             filterCommit(event);
         }
+        if (event->type() == QEvent::ContextMenu) {
+            showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -51,7 +72,7 @@ bool NumericInput::filterKeyPress(QEvent* event) const {
     if (!code) {
         return false;
     }
-    if (!passes(*code)) {
+    if (!passes(*code) || IsMenuKey(key->key(), key->modifiers(), key->text())) {
         return true;
     }
     // A key that types several characters at once (a compose sequence, say) passes whole
@@ -72,6 +93,16 @@ void NumericInput::filterCommit(QEvent* event) {
     if (accepted != input->commitString()) {
         input->setCommitString(accepted, input->replacementStart(), input->replacementLength());
     }
+}
+
+// The box's own menu, whose actions keep working: pasting through it is not filtered.
+void NumericInput::showContextMenu(const QPoint& where) const {
+    QMenu* menu = box_->createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        action->setText(withoutDeadShortcut(action->text()));
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(where);
 }
 
 } // namespace trimwise

@@ -3,12 +3,14 @@
 #include <QObject>
 
 class QLineEdit;
+class QPoint;
 
 namespace trimwise {
 
 // Sits before an input box and offers every typed character to NumericKeyFilter; what the
-// filter turns into 0 never reaches the box. Pasted text is left alone: the box's maximum
-// length still holds, and the calculation reports whatever is not a number.
+// filter turns into 0 never reaches the box, and Alt with a character key types nothing.
+// Pasted text is left alone: the box's maximum length still holds, and the calculation
+// reports whatever is not a number.
 class NumericInput final : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +22,7 @@ protected:
 private:
     bool filterKeyPress(QEvent* event) const;
     static void filterCommit(QEvent* event);
+    void showContextMenu(const QPoint& where) const;
 
     QLineEdit* box_;
 };
