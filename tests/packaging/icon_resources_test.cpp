@@ -1,9 +1,10 @@
 #include "byte_reader.h"
-#include "res_file.h"
+#include "program_file.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
@@ -55,15 +56,19 @@ std::size_t FourBitIconSize(std::uint32_t side) {
 
 class IconResources : public ::testing::Test {
 protected:
-    std::vector<Resource> resources = ParseResFile(ReadFileBytes(TRIMWISE_RES_FILE));
+    std::filesystem::path program = WindowsProgram();
+    Bytes groupData = ExtractResource(program, kIconGroupType, kIconGroupId);
     std::vector<IcoImage> icoImages = IcoImages(ReadFileBytes(TRIMWISE_WINDOW_ICON));
 
     [[nodiscard]] ByteReader Group() const {
-        const auto* group = FindResource(resources, kIconGroupType, kIconGroupId);
-        if (group == nullptr) {
+        if (groupData.empty()) {
             throw std::runtime_error("no icon group");
         }
-        return ByteReader(group->data);
+        return ByteReader(groupData);
+    }
+
+    [[nodiscard]] Bytes Image(std::uint16_t id) const {
+        return ExtractResource(program, kIconType, id);
     }
 };
 
@@ -88,25 +93,25 @@ TEST_F(IconResources, GroupEntriesDescribeEachImage) {
         EXPECT_EQ(group.u16(entry + 4), 1) << "planes";
         EXPECT_EQ(group.u16(entry + 6), 4) << "bits per pixel";
         EXPECT_EQ(group.u16(entry + 12), expected.id);
-        const auto* image = FindResource(resources, kIconType, expected.id);
-        ASSERT_NE(image, nullptr);
-        EXPECT_EQ(group.u32(entry + 8), image->data.size()) << "bytes in resource";
+        const auto image = Image(expected.id);
+        ASSERT_FALSE(image.empty());
+        EXPECT_EQ(group.u32(entry + 8), image.size()) << "bytes in resource";
     }
 }
 
 TEST_F(IconResources, EachImageIsAFourBitBitmapWithMask) {
     for (const auto& expected : kExpectedImages) {
         SCOPED_TRACE(expected.id);
-        const auto* image = FindResource(resources, kIconType, expected.id);
-        ASSERT_NE(image, nullptr);
-        const ByteReader dib(image->data);
+        const auto image = Image(expected.id);
+        ASSERT_FALSE(image.empty());
+        const ByteReader dib(image);
         EXPECT_EQ(dib.u32(0), kDibHeaderSize);
         EXPECT_EQ(dib.u32(4), expected.side) << "width";
         EXPECT_EQ(dib.u32(8), 2 * expected.side) << "height of colour and mask together";
         EXPECT_EQ(dib.u16(12), 1) << "planes";
         EXPECT_EQ(dib.u16(14), 4) << "bits per pixel";
         EXPECT_EQ(dib.u32(16), 0) << "uncompressed";
-        EXPECT_EQ(image->data.size(), FourBitIconSize(expected.side));
+        EXPECT_EQ(image.size(), FourBitIconSize(expected.side));
     }
 }
 
@@ -114,13 +119,13 @@ TEST_F(IconResources, ImagesAreTheWindowIconsByteForByte) {
     ASSERT_EQ(icoImages.size(), kExpectedImages.size());
     for (const auto& expected : kExpectedImages) {
         SCOPED_TRACE(expected.id);
-        const auto* image = FindResource(resources, kIconType, expected.id);
-        ASSERT_NE(image, nullptr);
+        const auto image = Image(expected.id);
+        ASSERT_FALSE(image.empty());
         const auto source = std::ranges::find_if(icoImages, [&](const IcoImage& ico) {
             return ico.width == expected.side && ico.height == expected.side;
         });
         ASSERT_NE(source, icoImages.end());
-        EXPECT_EQ(image->data, source->bytes);
+        EXPECT_EQ(image, source->bytes);
     }
 }
 

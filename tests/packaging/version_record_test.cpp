@@ -1,5 +1,5 @@
 #include "byte_reader.h"
-#include "res_file.h"
+#include "program_file.h"
 #include "version_tree.h"
 
 #include <algorithm>
@@ -57,12 +57,11 @@ constexpr std::array kStrings{
 constexpr std::array<std::uint8_t, 4> kTranslation{0x09, 0x04, 0xB0, 0x04};
 
 VersionNode VersionRecord() {
-    const auto resources = ParseResFile(ReadFileBytes(TRIMWISE_RES_FILE));
-    const auto* record = FindResource(resources, kVersionType, 1);
-    if (record == nullptr) {
+    const auto record = ExtractResource(WindowsProgram(), kVersionType, 1);
+    if (record.empty()) {
         throw std::runtime_error("no version record");
     }
-    return ParseVersionTree(record->data);
+    return ParseVersionTree(record);
 }
 
 const VersionNode& OnlyChild(const VersionNode& node, std::u16string_view key) {
