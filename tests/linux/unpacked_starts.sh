@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The program as the package installs it, unpacked with dpkg-deb into a scratch folder, opens
+# its window on a private X server and ends cleanly when EXIT is pressed.
+#   unpacked_starts.sh <trimwise_*.deb> <log-dir>
+set -euo pipefail
+
+[[ $# -eq 2 ]] || {
+    echo "usage: $0 <deb> <log-dir>" >&2
+    exit 2
+}
+DEB=$(realpath "$1")
+mkdir -p "$2"
+LOGS=$(realpath "$2")
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=../e2e/x_session.sh
+source "$here/../e2e/x_session.sh"
+
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA_PLATFORMTHEME
+UNPACKED=$(mktemp -d)
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'x_session_cleanup; rm -rf "$XDG_RUNTIME_DIR" "$UNPACKED"' EXIT
+trap 'exit 130' INT TERM
+
+dpkg-deb -x "$DEB" "$UNPACKED"
+PROGRAM=$UNPACKED/usr/bin/trimwise
+[[ -x $PROGRAM ]] || fail "the package has no usr/bin/trimwise"
+
+start_x_server
+start_app "$LOGS/trimwise-unpacked.log"
+echo "ok: the unpacked usr/bin/trimwise opens its window \"Trimwise V1.2\""
+# EXIT has the keyboard focus when the window opens.
+xdotool key space
+expect_app_exit "Space on EXIT in the unpacked program"
