@@ -18,6 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRIMWISE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside the libraries shlibdeps finds: the window's captions are laid out for Arial's
+# metrics, which Liberation Sans shares.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The summary line is the project's description; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
