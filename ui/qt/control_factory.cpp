@@ -74,6 +74,12 @@ QFont FontFor(FontRole role) {
     return font;
 }
 
+QPalette LightSystemPalette() {
+    // From the button face Qt derives the rest: black text, white fields. Unlike the
+    // style's standard palette in Qt 6.4, it ignores the desktop's colour scheme.
+    return QPalette(QColor(0xF0, 0xF0, 0xF0));
+}
+
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind) {

@@ -12,4 +12,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
 
 [[nodiscard]] QFont FontFor(FontRole role);
 
+// The system colours of a classic light desktop: black text on a light-grey button face.
+[[nodiscard]] QPalette LightSystemPalette();
+
 } // namespace trimwise

@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -35,9 +34,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()
                    Qt::WindowCloseButtonHint);
     setWindowIcon(WindowIcon());
     // The labels lie on a fixed light-grey picture, so the system colours they use come
-    // from the style's light palette whatever the desktop's theme. The window's own font
-    // is for whatever names none, such as the message box.
-    setPalette(style()->standardPalette());
+    // from a light palette whatever the desktop's theme. The window's own font is for
+    // whatever names none, such as the message box.
+    setPalette(LightSystemPalette());
     setFont(FontFor(kForm1.font));
     setCursor(PointerCursor(kForm1.pointer));
     // The client area, not the frame, opens at the given place.
