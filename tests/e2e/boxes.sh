@@ -19,6 +19,9 @@ declare -rA CONTROL_TWIPS=(
     [Text9]="4080 2880 975 285"
     [Text11]="6480 1320 975 315"
     [Command1]="7200 3600 1215 495"
+    [Label1]="240 360 1335 255"
+    [Label12]="4680 360 1695 255"
+    [Label18]="5280 2760 3495 615"
 )
 
 # The order in which Tab walks the boxes, starting from Text1.
@@ -33,6 +36,13 @@ control_point() {
     local x=$(((left + width / 2) / TWIPS_PER_PIXEL))
     [[ -n ${2:-} ]] && x=$((left / TWIPS_PER_PIXEL + $2))
     echo "$x,$(((top + height / 2) / TWIPS_PER_PIXEL))"
+}
+
+# A control's rectangle in pixels from the client area's corner, as x,y,width,height.
+control_area() {
+    local left top width height
+    read -r left top width height <<<"${CONTROL_TWIPS[$1]}"
+    echo "$((left / TWIPS_PER_PIXEL)),$((top / TWIPS_PER_PIXEL)),$((width / TWIPS_PER_PIXEL)),$((height / TWIPS_PER_PIXEL))"
 }
 
 LAST_CLICKED=""
@@ -83,6 +93,11 @@ own_primary() {
 
 put_clipboard() {
     printf '%s' "$1" | xclip -i -selection clipboard >/dev/null 2>&1
+}
+
+# The same with printf %b escapes, for line breaks, tabs and other bytes.
+put_clipboard_escaped() {
+    printf '%b' "$1" | xclip -i -selection clipboard >/dev/null 2>&1
 }
 
 # The text of the box that has the keyboard focus. An empty box selects nothing and leaves

@@ -1,29 +1,46 @@
 // Saves one X window as a PNG and reports the colours at chosen points of it, so that the
 // end-to-end run keeps a picture of what the screen showed without any image tools.
-//   trimwise-grab-window <window-id> <file.png> [x,y ...]
-// Prints the picture's size as WIDTHxHEIGHT, then one #rrggbb line per point.
+//   trimwise-grab-window <window-id> <file.png> [x,y | x,y,width,height ...]
+// Prints the picture's size as WIDTHxHEIGHT, then one #rrggbb line per point, or for a
+// rectangle the colour of its darkest pixel (where its text is drawn).
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QTextStream>
+#include <array>
 #include <optional>
 
 namespace {
 
-std::optional<QPoint> pointFrom(const QString& text) {
+std::optional<QRect> areaFrom(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 2) {
+    if (parts.size() != 2 && parts.size() != 4) {
         return std::nullopt;
     }
-    bool xOk = false;
-    bool yOk = false;
-    const QPoint point(parts[0].toInt(&xOk), parts[1].toInt(&yOk));
-    if (!xOk || !yOk) {
-        return std::nullopt;
+    std::array<int, 4> numbers{0, 0, 1, 1};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        numbers[static_cast<std::size_t>(i)] = parts[i].toInt(&ok);
+        if (!ok) {
+            return std::nullopt;
+        }
     }
-    return point;
+    return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+}
+
+QColor darkestIn(const QImage& image, const QRect& area) {
+    QColor darkest = image.pixelColor(area.topLeft());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.lightness() < darkest.lightness()) {
+                darkest = colour;
+            }
+        }
+    }
+    return darkest;
 }
 
 } // namespace
@@ -52,12 +69,12 @@ int main(int argc, char* argv[]) {
     }
     out << image.width() << 'x' << image.height() << '\n';
     for (qsizetype i = 3; i < args.size(); ++i) {
-        const std::optional<QPoint> point = pointFrom(args[i]);
-        if (!point || !image.rect().contains(*point)) {
-            err << "point " << args[i] << " lies outside the picture\n";
+        const std::optional<QRect> area = areaFrom(args[i]);
+        if (!area || area->isEmpty() || !image.rect().contains(*area)) {
+            err << "point or rectangle " << args[i] << " lies outside the picture\n";
             return 2;
         }
-        out << image.pixelColor(*point).name() << '\n';
+        out << darkestIn(image, *area).name() << '\n';
     }
     return 0;
 }

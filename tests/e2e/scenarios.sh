@@ -25,3 +25,15 @@ readonly TYPING=(
     "Text7|type|x-1 e|x-1 e"
     "Text11|type|123456|12345"
 )
+
+# Figures pasted with the blank space that a spreadsheet cell or a terminal line brings
+# along (printf %b escapes): Text1..Text5 | Text7, Text8, Text9, Text11 after a click on
+# Text9. A number in range is never rewritten, so the pasted boxes keep their texts.
+# shellcheck disable=SC2034 # read by the runners
+readonly PASTED_FIGURES=(
+    '600\n|\t10|120\r\n|25\xc2\xa0| 48 |4.16666,11.52,3.54166,20'
+)
+
+# Keys that end the program right after its start, with the focus on EXIT.
+# shellcheck disable=SC2034 # read by the runners
+readonly ENDING_KEYS=(space Return KP_Enter)
