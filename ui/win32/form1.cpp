@@ -116,7 +116,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ACTIVATE:
-        keepFocus(LOWORD(wParam) != WA_INACTIVE);
+        // A minimised window keeps no focus to hand on.
+        if (HIWORD(wParam) == 0) {
+            keepFocus(LOWORD(wParam) != WA_INACTIVE);
+        }
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
