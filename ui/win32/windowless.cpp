@@ -24,7 +24,7 @@ std::vector<const ControlSpec*> WindowlessControls() {
             controls.push_back(&control);
         }
     }
-    std::ranges::stable_sort(controls, {}, &ControlSpec::stacking);
+    std::ranges::sort(controls, {}, &ControlSpec::stacking);
     return controls;
 }
 
