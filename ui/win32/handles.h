@@ -56,6 +56,36 @@ private:
     HGDIOBJ previous_;
 };
 
+// A window's device context, or the screen's for a null window, for one scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    [[nodiscard]] HDC get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// The device context of one WM_PAINT, from BeginPaint to EndPaint.
+class Painting {
+public:
+    explicit Painting(HWND window) noexcept : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~Painting() { EndPaint(window_, &paint_); }
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+    [[nodiscard]] HDC get() const noexcept { return dc_; }
+    [[nodiscard]] const RECT& dirty() const noexcept { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
 // COM on this thread, single-threaded as the window is, for as long as the program runs.
 class ComApartment {
 public:

@@ -46,20 +46,16 @@ void drawSurface(HDC dc, const RECT& client, const Surface& surface) {
 } // namespace
 
 void PaintForm(HWND form, const Surface& surface) {
-    PAINTSTRUCT paint{};
-    HDC screen = BeginPaint(form, &paint);
+    const Painting screen(form);
     RECT client{};
     GetClientRect(form, &client);
-    const MemoryDc buffer(CreateCompatibleDC(screen));
-    const Bitmap canvas(CreateCompatibleBitmap(screen, client.right, client.bottom));
-    {
-        const Selection selected(buffer.get(), canvas.get());
-        drawSurface(buffer.get(), client, surface);
-        const RECT& dirty = paint.rcPaint;
-        BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-               buffer.get(), dirty.left, dirty.top, SRCCOPY);
-    }
-    EndPaint(form, &paint);
+    const MemoryDc buffer(CreateCompatibleDC(screen.get()));
+    const Bitmap canvas(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    const Selection selected(buffer.get(), canvas.get());
+    drawSurface(buffer.get(), client, surface);
+    const RECT& dirty = screen.dirty();
+    BitBlt(screen.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+           buffer.get(), dirty.left, dirty.top, SRCCOPY);
 }
 
 } // namespace trimwise

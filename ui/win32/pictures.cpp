@@ -4,6 +4,7 @@
 #include "picture_files.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -110,11 +111,10 @@ DovePicture LoadDove() {
     dove.picture->get_Height(&height);
     // The picture keeps its size in hundredths of a millimetre, worked out from the screen's
     // pixels per inch; this turns it back.
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     constexpr int kHimetricPerInch = 2540;
-    dove.size.cx = MulDiv(width, GetDeviceCaps(screen, LOGPIXELSX), kHimetricPerInch);
-    dove.size.cy = MulDiv(height, GetDeviceCaps(screen, LOGPIXELSY), kHimetricPerInch);
-    ReleaseDC(nullptr, screen);
+    dove.size.cx = MulDiv(width, GetDeviceCaps(screen.get(), LOGPIXELSX), kHimetricPerInch);
+    dove.size.cy = MulDiv(height, GetDeviceCaps(screen.get(), LOGPIXELSY), kHimetricPerInch);
     return dove;
 }
 
