@@ -49,7 +49,8 @@ Form1::Form1(HINSTANCE instance)
       smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
     registerClass(instance, windowProc);
     const RECT frame = frameAround();
-    // WM_NCCREATE hands the window to build() before CreateWindowExW returns.
+    // The window procedure takes the window on WM_NCCREATE and builds the controls on
+    // WM_CREATE, both before CreateWindowExW returns.
     CreateWindowExW(0, kClassName, Widen(kForm1.title).c_str(), kStyle, frame.left, frame.top,
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                     this);
@@ -138,8 +139,8 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(self, message, wParam, lParam);
 }
 
-void Form1::command(int id) const {
-    HWND exitButton = ChildWindow(window(), *FindControl("Command1"));
+void Form1::command(int id) {
+    HWND exitButton = this->exitButton();
     // Enter reaches the form as IDOK: it ends the program only from the focused EXIT, as
     // Space does. Esc (IDCANCEL) does nothing.
     const bool exitPressed =
@@ -160,7 +161,7 @@ void Form1::keepFocus(bool activated) {
         }
         return;
     }
-    SetFocus(lastFocus_ != nullptr ? lastFocus_ : ChildWindow(window(), *FindControl("Command1")));
+    SetFocus(lastFocus_ != nullptr ? lastFocus_ : exitButton());
 }
 
 HCURSOR Form1::cursorOver(HWND window) const {
@@ -186,6 +187,10 @@ void Form1::showError(const BalanceError& error) {
     HWND offending = box(error.inputToFix);
     SetFocus(offending);
     SendMessageW(offending, EM_SETSEL, 0, -1);
+}
+
+HWND Form1::exitButton() const noexcept {
+    return ChildWindow(window(), *FindControl("Command1"));
 }
 
 HWND Form1::box(Box which) const noexcept {

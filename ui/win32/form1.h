@@ -33,10 +33,11 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void keepFocus(bool activated);
-    void command(int id) const;
+    void command(int id);
     void calculate();
     void showError(const BalanceError& error);
     [[nodiscard]] HWND box(Box which) const noexcept;
+    [[nodiscard]] HWND exitButton() const noexcept;
     [[nodiscard]] HCURSOR cursorOver(HWND window) const;
 
     HINSTANCE instance_;
