@@ -3,11 +3,12 @@
 
 CMAKE ?= cmake
 CTEST ?= ctest
+CPACK ?= cpack
 FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run windows test test-suite test-asan test-fuzz bench fuzz artwork format \
-	tidy clean
+.PHONY: all deps build run windows package test test-suite test-asan test-fuzz bench fuzz \
+	artwork format tidy clean
 
 all: build
 
@@ -28,6 +29,16 @@ windows:
 	@scripts/deps.sh windows
 	$(CMAKE) --preset windows
 	$(CMAKE) --build --preset windows -j $(JOBS)
+
+# The Debian package of a Release build of the program: build/trimwise_<version>_amd64.deb
+package:
+	@scripts/deps.sh package
+	$(CMAKE) --preset package
+	$(CMAKE) --build --preset package -j $(JOBS)
+	rm -rf build-package/deb
+	$(CPACK) --preset package
+	@mkdir -p build
+	cp build-package/deb/trimwise_*_amd64.deb build/
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short fuzz run of the calculation.
@@ -78,4 +89,4 @@ tidy:
 	git ls-files 'calc/*.cpp' 'ui/*.cpp' | xargs clang-tidy -p build --quiet
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-package
