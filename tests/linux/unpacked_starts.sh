@@ -30,6 +30,14 @@ PROGRAM=$UNPACKED/usr/bin/trimwise
 start_x_server
 start_app "$LOGS/trimwise-unpacked.log"
 echo "ok: the unpacked usr/bin/trimwise opens its window \"Trimwise V1.2\""
+
+# On X11 the desktop ties the window to its menu entry (and so to its icon) by the class.
+entry=$UNPACKED/usr/share/applications/org.trimwise.Trimwise.desktop
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+window_class=$(xprop -id "$APP_WINDOW" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+[[ -n $wm_class && $window_class == "$wm_class" ]] ||
+    fail "the window's class is \"$window_class\", the menu entry expects \"$wm_class\""
+echo "ok: the window's class \"$window_class\" is the one the menu entry names"
 # EXIT has the keyboard focus when the window opens.
 xdotool key space
 expect_app_exit "Space on EXIT in the unpacked program"
