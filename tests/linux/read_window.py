@@ -158,12 +158,10 @@ def read_window(pid):
           "no push button named \"EXIT\" at the EXIT button's place")
     print("ok: EXIT is a push button named \"EXIT\"")
 
-    first = True
-    for name, text in TYPED.items():
-        if first:
-            click(BOXES[name][0])
-            first = False
-        else:
+    # Into the first input by a click, on to the next ones by Tab, as the window is used.
+    click(BOXES["Text1"][0])
+    for index, text in enumerate(TYPED.values()):
+        if index > 0:
             keys("Tab")
         type_text(text)
     click(BOXES["Text9"][0])
