@@ -3,7 +3,7 @@
 # but only those that are missing, so a machine that has them is left alone.
 #   scripts/deps.sh run    what `make run` needs
 #   scripts/deps.sh windows  what `make windows` needs: CMake and the MinGW-w64 cross compiler
-#   scripts/deps.sh package  what `make package` needs: run, and dpkg-shlibdeps for Depends
+#   scripts/deps.sh package  what `make package` needs: run, and what CPack runs for Depends
 #   scripts/deps.sh test   what `make test` needs (includes run, windows and package)
 #   scripts/deps.sh all    everything, also the artwork generator and the linters
 set -euo pipefail
@@ -12,7 +12,7 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
                xvfb xdotool xclip x11-utils libx11-dev libgif-dev)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
-package_packages=(dpkg-dev)
+package_packages=(dpkg-dev file)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.
 release_test_packages=(lintian desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core
                        python3-pyatspi)
