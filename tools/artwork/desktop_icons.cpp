@@ -11,13 +11,14 @@ namespace {
 IconImage Enlarged(const IconImage& source, int factor, int canvasSize) {
     IconImage result;
     result.size = canvasSize;
-    result.pixels.assign(static_cast<std::size_t>(canvasSize * canvasSize),
-                         IconImage::kTransparent);
-    const int offset = (canvasSize - source.size * factor) / 2;
+    const auto side = static_cast<std::size_t>(canvasSize);
+    result.pixels.assign(side * side, IconImage::kTransparent);
+    const auto offset = static_cast<std::size_t>((canvasSize - source.size * factor) / 2);
     for (int y = 0; y < source.size * factor; ++y) {
+        const std::size_t row = offset + static_cast<std::size_t>(y);
         for (int x = 0; x < source.size * factor; ++x) {
-            const auto at = static_cast<std::size_t>((offset + y) * canvasSize + offset + x);
-            result.pixels[at] = source.at(x / factor, y / factor);
+            const std::size_t column = offset + static_cast<std::size_t>(x);
+            result.pixels[row * side + column] = source.at(x / factor, y / factor);
         }
     }
     return result;
