@@ -44,7 +44,7 @@ package:
 # and a short fuzz run of the calculation.
 test:
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory test-suite test-asan test-fuzz
+	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz
 
 test-suite:
 	$(CMAKE) --preset default
