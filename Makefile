@@ -61,12 +61,18 @@ test-fuzz:
 	$(CMAKE) --build --preset fuzz -j $(JOBS)
 	$(CTEST) --preset fuzz
 
+# The calculation, then start-up against a bare window: the Linux program, and trimwise.exe
+# under Wine.
 bench:
 	@scripts/deps.sh test
+	@$(MAKE) --no-print-directory windows
 	$(CMAKE) --preset default
 	$(CMAKE) --build --preset default -j $(JOBS)
 	./build/bench/trimwise-bench-calc
 	./build/bench/startup/trimwise-bench-startup
+	bench/startup/wine_startup.sh build/bench/startup/trimwise-bench-startup \
+		build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
+		build/wine-prefix
 
 fuzz:
 	@scripts/deps.sh test

@@ -20,7 +20,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kWindowLimit = std::chrono::seconds(20);
 
-[[noreturn]] void runChild(const std::string& program, const std::string& display) {
+[[noreturn]] void runChild(const std::vector<std::string>& command, const std::string& display) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     setenv("DISPLAY", display.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
@@ -28,7 +28,12 @@ constexpr auto kWindowLimit = std::chrono::seconds(20);
     dup2(null, STDIN_FILENO);
     dup2(null, STDOUT_FILENO);
     dup2(null, STDERR_FILENO);
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> arguments;
+    for (const std::string& argument : command) {
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    }
+    arguments.push_back(nullptr);
+    execvp(arguments.front(), arguments.data());
     _exit(127);
 }
 
@@ -112,7 +117,12 @@ bool WindowLaunch::waitForWindow(pid_t pid, Clock::time_point deadline) {
     return false;
 }
 
-StartUp WindowLaunch::measure(const std::string& program, std::chrono::milliseconds settle) {
+StartUp WindowLaunch::measure(const std::vector<std::string>& command,
+                              std::chrono::milliseconds settle) {
+    if (command.empty()) {
+        throw std::invalid_argument("no command to start");
+    }
+    const std::string& program = command.back();
     XSync(display_, True); // forget the windows of earlier runs
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
@@ -120,7 +130,7 @@ StartUp WindowLaunch::measure(const std::string& program, std::chrono::milliseco
         throw std::runtime_error("cannot start " + program);
     }
     if (pid == 0) {
-        runChild(program, displayName_);
+        runChild(command, displayName_);
     }
     if (!waitForWindow(pid, start + kWindowLimit)) {
         endChild(pid);

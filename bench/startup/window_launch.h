@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 typedef struct _XDisplay Display;
 
@@ -21,9 +22,11 @@ public:
     WindowLaunch(const WindowLaunch&) = delete;
     WindowLaunch& operator=(const WindowLaunch&) = delete;
 
-    // Runs the program until its first top-level window maps, lets it settle, measures and
-    // ends it. Throws std::runtime_error when no window comes.
-    StartUp measure(const std::string& program, std::chrono::milliseconds settle);
+    // Runs the command (a program and its arguments, looked up in PATH) until its first
+    // top-level window maps, lets it settle, measures and ends it. The window must belong
+    // to the started process itself, which a loader such as wine becomes by exec.
+    // Throws std::runtime_error when no window comes.
+    StartUp measure(const std::vector<std::string>& command, std::chrono::milliseconds settle);
 
 private:
     [[nodiscard]] long windowPid(unsigned long window) const;

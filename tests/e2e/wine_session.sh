@@ -21,20 +21,26 @@ wine_session_start() {
     # Only the 64-bit loader is installed; without Mono and Gecko the new prefix asks for
     # nothing to be downloaded.
     export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wine_server_start
+    if [[ -f $WINEPREFIX/system.reg ]]; then
+        echo "Wine prefix: $WINEPREFIX"
+        return
+    fi
+    started=$(date +%s%N)
+    wine wineboot --init >"$log" 2>&1 </dev/null ||
+        { echo "FAIL: wineboot could not set up $WINEPREFIX (log: $log)" >&2; exit 1; }
+    echo "Wine prefix created in $((($(date +%s%N) - started) / 1000000)) ms: $WINEPREFIX"
+}
+
+# A persistent server for the prefix in WINEPREFIX, with nothing of ours as its output.
+wine_server_start() {
     wineserver -p >/dev/null 2>&1 </dev/null
     WINE_SERVER_UP=yes
-    if [[ ! -f $WINEPREFIX/system.reg ]]; then
-        started=$(date +%s%N)
-        wine wineboot --init >"$log" 2>&1 </dev/null ||
-            { echo "FAIL: wineboot could not set up $WINEPREFIX (log: $log)" >&2; exit 1; }
-        echo "Wine prefix created in $((($(date +%s%N) - started) / 1000000)) ms: $WINEPREFIX"
-    else
-        wine wineboot >"$log" 2>&1 </dev/null || true
-        echo "Wine prefix: $WINEPREFIX"
-    fi
 }
 
 wine_session_cleanup() {
-    [[ -n $WINE_SERVER_UP ]] && wineserver -k >/dev/null 2>&1 </dev/null
+    if [[ -n $WINE_SERVER_UP ]]; then
+        wineserver -k >/dev/null 2>&1 </dev/null || true
+    fi
     WINE_SERVER_UP=""
 }
