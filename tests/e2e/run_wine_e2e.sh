@@ -42,6 +42,21 @@ trap 'exit 130' INT TERM
 
 readonly ALL_BOXES="${TAB_BOXES[*]}"
 
+# xdotool's search by name also lists the tooltip window, which has no name at all.
+titled_app_windows() {
+    local window
+    for window in $(find_app_windows); do
+        if [[ $(xdotool getwindowname "$window" 2>/dev/null) == "Trimwise V1.2" ]]; then
+            echo "$window"
+        fi
+    done
+}
+
+main_window_shown() {
+    APP_WINDOW=$(titled_app_windows | head -n 1)
+    [[ -n $APP_WINDOW ]]
+}
+
 # The same as the Linux run, but through the Wine loader. The loader becomes the Windows
 # process, so its pid is the one on the program's windows.
 start_app() {
@@ -174,14 +189,8 @@ check_typing() {
     done
 }
 
-# xdotool's search also lists the tooltip window, which has no name at all.
 message_windows() {
-    local window
-    for window in $(find_app_windows); do
-        if [[ $window != "$APP_WINDOW" && $(xdotool getwindowname "$window") == "Trimwise V1.2" ]]; then
-            echo "$window"
-        fi
-    done
+    titled_app_windows | grep -vx "$APP_WINDOW" || true
 }
 
 message_shown() {
