@@ -2,8 +2,9 @@
 // any other Windows program could, so that the end-to-end run under Wine sees what a person
 // sees. Run in the program's Wine prefix:
 //   trimwise-read-boxes
-// Prints one line per box in tab order, "Text1=600", then "focus=<box, Command1, other or none>"
-// and, when a box has the focus, "selection=<first>,<past last>".
+// Prints one line per box in tab order, "Text1=600", then "focus=<box, Command1, other or
+// none>", when a box has the focus "selection=<first>,<past last>", and last
+// "active=<window, message or other>", where message is a dialog that the window owns.
 // Exit status 1 when no window is found, 2 when it does not hold the nine boxes.
 
 #include <array>
