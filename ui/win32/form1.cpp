@@ -17,6 +17,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"Form1";
 // Posted by a click on Text9, so that the box has the focus before the calculation runs.
 constexpr UINT kCalculate = WM_APP + 1;
+// Posted once the window is shown: what nobody needs before the window is on screen need
+// not hold up its first appearance.
+constexpr UINT kAfterShown = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 void registerClass(HINSTANCE instance, WNDPROC procedure) {
@@ -45,7 +48,7 @@ RECT frameAround() {
 Form1::Form1(HINSTANCE instance)
     : instance_(instance), windowless_(WindowlessControls()),
       boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))), background_(BackgroundBitmap()),
-      dove_(LoadDove()), bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
+      bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
       smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
     registerClass(instance, windowProc);
     const RECT frame = frameAround();
@@ -64,13 +67,30 @@ void Form1::build(HWND window) {
         FilterTypedCharacters(box(input));
     }
     calculateClick_ = std::make_unique<ClickWatcher>(box(Box::Text9), window, kCalculate);
-    AddToolTips(window, instance_, windowless_);
-    NameBoxesForScreenReaders(window);
 }
 
 void Form1::show(int showCommand) const {
     ShowWindow(window(), showCommand);
-    UpdateWindow(window());
+    PostMessageW(window(), kAfterShown, 0, 0);
+}
+
+// Tooltips wait for the pointer to rest, and screen readers read the window once it is there.
+void Form1::finishAfterShown() {
+    AddToolTips(window(), instance_, windowless_);
+    if (!com_) {
+        com_.emplace();
+    }
+    NameBoxesForScreenReaders(window());
+}
+
+const DovePicture& Form1::dove() {
+    if (!dove_) {
+        if (!com_) {
+            com_.emplace();
+        }
+        dove_ = LoadDove();
+    }
+    return *dove_;
 }
 
 LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -101,7 +121,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
-        PaintForm(self, {fonts_, background_.get(), dove_, windowless_});
+        PaintForm(self, {fonts_, background_.get(), dove(), windowless_});
         return 0;
     case WM_CTLCOLOREDIT: {
         const ControlSpec* control = ControlOf(reinterpret_cast<HWND>(lParam));
@@ -129,6 +149,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kCalculate:
         calculate();
+        return 0;
+    case kAfterShown:
+        finishAfterShown();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -8,6 +8,7 @@
 #include "pointers.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace trimwise {
@@ -32,6 +33,8 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
+    void finishAfterShown();
+    const DovePicture& dove();
     void keepFocus(bool activated);
     void command(int id);
     void calculate();
@@ -45,7 +48,10 @@ private:
     Fonts fonts_;
     Brush boxBrush_;
     Bitmap background_;
-    DovePicture dove_;
+    // COM and the dove, which the system decodes through it, come once the window is on
+    // screen, at the first paint: starting them takes longer than all else the window needs.
+    std::optional<ComApartment> com_;
+    std::optional<DovePicture> dove_;
     PointerCursors cursors_;
     Icon bigIcon_;
     Icon smallIcon_;

@@ -4,7 +4,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
-    const trimwise::ComApartment com;
     trimwise::Form1 form(instance);
     if (form.window() == nullptr) {
         return 1;
