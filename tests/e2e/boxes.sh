@@ -1,9 +1,9 @@
 # shellcheck shell=bash
 # The window's controls as a person meets them: clicked at their place on the screen,
 # typed into, and read back through the X primary selection (Ctrl+C is dead in the
-# input boxes). Sourced by run_e2e.sh after x_session.sh.
+# input boxes). Sourced by the runners after x_session.sh.
 
-# shellcheck disable=SC2034 # the size is checked in run_e2e.sh
+# shellcheck disable=SC2034 # the size is checked in scenario_steps.sh
 readonly WINDOW_X=161 WINDOW_Y=180 WINDOW_WIDTH=593 WINDOW_HEIGHT=296
 readonly TWIPS_PER_PIXEL=15
 

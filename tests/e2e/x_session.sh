@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # A private X server and the program under test on it, for the end-to-end run.
-# Sourced by run_e2e.sh. Everything started here is ended by x_session_cleanup.
+# Sourced by the runners. Everything started here is ended by x_session_cleanup.
 
 XVFB_PID=""
 APP_PID=""
