@@ -2,18 +2,24 @@
 
 #include "key_filter.h"
 
-#include <commctrl.h>
 #include <cstdint>
 #include <windowsx.h>
 
 namespace trimwise {
 namespace {
 
-constexpr UINT_PTR kFilterId = 1;
-constexpr UINT_PTR kClickId = 2;
+// The boxes are subclassed through their window procedure with user32 alone, the procedure
+// they had kept in their user data: comctl32 then need not load before the window appears.
+void subclass(HWND box, WNDPROC procedure, LONG_PTR userData) {
+    SetWindowLongPtrW(box, GWLP_USERDATA, userData);
+    SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
 
-LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+WNDPROC procedureOf(HWND box) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_WNDPROC));
+}
+
+LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CHAR) {
         // WM_CHAR carries the classic code already: Ctrl+V is 22, Ctrl+Backspace 127.
         auto code = static_cast<std::uint16_t>(wParam);
@@ -21,26 +27,24 @@ LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM 
         if (code == 0) {
             return 0;
         }
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(box, filterCharacters, kFilterId);
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    const auto boxProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    return CallWindowProcW(boxProcedure, box, message, wParam, lParam);
 }
 
 } // namespace
 
 void FilterTypedCharacters(HWND box) {
-    SetWindowSubclass(box, filterCharacters, kFilterId, 0);
+    subclass(box, filterCharacters, reinterpret_cast<LONG_PTR>(procedureOf(box)));
 }
 
 ClickWatcher::ClickWatcher(HWND box, HWND form, UINT message) noexcept
-    : form_(form), message_(message) {
-    SetWindowSubclass(box, watch, kClickId, reinterpret_cast<DWORD_PTR>(this));
+    : form_(form), message_(message), boxProcedure_(procedureOf(box)) {
+    subclass(box, watch, reinterpret_cast<LONG_PTR>(this));
 }
 
-LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR /*id*/, DWORD_PTR self) {
-    auto& watcher = *reinterpret_cast<ClickWatcher*>(self);
+LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& watcher = *reinterpret_cast<ClickWatcher*>(GetWindowLongPtrW(box, GWLP_USERDATA));
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: // the second press of a double click is a click all the same
@@ -52,7 +56,7 @@ LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPAR
         const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         const bool clicked = watcher.pressed_ && PtInRect(&client, at) != FALSE;
         watcher.pressed_ = false;
-        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        const LRESULT result = CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
         if (clicked) {
             PostMessageW(watcher.form_, watcher.message_, 0, 0);
         }
@@ -61,13 +65,10 @@ LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPAR
     case WM_CAPTURECHANGED:
         watcher.pressed_ = false;
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(box, watch, kClickId);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    return CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
 }
 
 } // namespace trimwise

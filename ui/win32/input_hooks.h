@@ -10,7 +10,7 @@ void FilterTypedCharacters(HWND box);
 
 // Posts a message to the form for each left click on a box: the button goes down and comes
 // up again inside it. It posts once the box has handled the button itself, so that the box
-// has the focus before the form acts.
+// has the focus before the form acts. It must outlive the box.
 class ClickWatcher {
 public:
     ClickWatcher(HWND box, HWND form, UINT message) noexcept;
@@ -19,11 +19,11 @@ public:
     ~ClickWatcher() = default;
 
 private:
-    static LRESULT CALLBACK watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                  DWORD_PTR self);
+    static LRESULT CALLBACK watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND form_;
     UINT message_;
+    WNDPROC boxProcedure_;
     bool pressed_ = false;
 };
 
