@@ -187,7 +187,7 @@ void Form1::keepFocus(bool activated) {
     SetFocus(lastFocus_ != nullptr ? lastFocus_ : exitButton());
 }
 
-HCURSOR Form1::cursorOver(HWND window) const {
+HCURSOR Form1::cursorOver(HWND window) {
     if (window != this->window()) {
         return cursors_[ShownPointer(ControlOf(window))];
     }

@@ -41,7 +41,7 @@ private:
     void showError(const BalanceError& error);
     [[nodiscard]] HWND box(Box which) const noexcept;
     [[nodiscard]] HWND exitButton() const noexcept;
-    [[nodiscard]] HCURSOR cursorOver(HWND window) const;
+    [[nodiscard]] HCURSOR cursorOver(HWND window);
 
     HINSTANCE instance_;
     std::vector<const ControlSpec*> windowless_;

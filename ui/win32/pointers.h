@@ -7,12 +7,12 @@
 
 namespace trimwise {
 
-// A cursor for each pointer picture, made once when the window is built.
+// A cursor for each pointer picture, made the first time the pointer shows it, so that none
+// holds up the window's first appearance.
 class PointerCursors {
 public:
-    PointerCursors();
     // The cursor of that picture; for Pointer::None, the window's.
-    [[nodiscard]] HCURSOR operator[](Pointer pointer) const noexcept;
+    [[nodiscard]] HCURSOR operator[](Pointer pointer);
 
 private:
     std::array<Cursor, 8> cursors_;
