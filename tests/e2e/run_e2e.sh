@@ -25,12 +25,8 @@ source "$here/scenario_steps.sh"
 mkdir -p "$ARTIFACTS"
 ARTIFACTS=$(realpath "$ARTIFACTS")
 
-# The same program whatever desktop or build machine runs the test.
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA_PLATFORMTHEME
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-trap 'x_session_cleanup; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+use_plain_qt_session
+trap x_session_cleanup EXIT
 trap 'exit 130' INT TERM
 
 # The hooks of scenario_steps.sh for the Qt window.

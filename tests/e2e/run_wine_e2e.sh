@@ -36,10 +36,9 @@ source "$here/wine_session.sh"
 
 mkdir -p "$ARTIFACTS"
 ARTIFACTS=$(realpath "$ARTIFACTS")
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-trap 'wine_session_cleanup; x_session_cleanup; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+# The window grabber is a Qt program.
+use_plain_qt_session
+trap 'wine_session_cleanup; x_session_cleanup' EXIT
 trap 'exit 130' INT TERM
 
 # The hooks of scenario_steps.sh for the window under Wine.

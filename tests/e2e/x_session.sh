@@ -6,6 +6,16 @@ XVFB_PID=""
 APP_PID=""
 APP_LOG=""
 APP_WINDOW=""
+SESSION_RUNTIME_DIR=""
+
+# The same Qt program whatever desktop or build machine runs the test: the X platform, none
+# of the caller's scaling or desktop theme, UTF-8, and a runtime folder of the session's own.
+use_plain_qt_session() {
+    export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA_PLATFORMTHEME
+    SESSION_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR=$SESSION_RUNTIME_DIR
+}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -109,5 +119,8 @@ x_session_cleanup() {
     if [[ -n $XVFB_PID ]]; then
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true
+    fi
+    if [[ -n $SESSION_RUNTIME_DIR ]]; then
+        rm -rf "$SESSION_RUNTIME_DIR"
     fi
 }

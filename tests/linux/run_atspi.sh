@@ -20,13 +20,10 @@ here=$(dirname "$(realpath "$0")")
 # shellcheck source=../e2e/x_session.sh
 source "$here/../e2e/x_session.sh"
 
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+use_plain_qt_session
 # Qt joins the accessibility bus only when something asks for it, as Orca does by running.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA_PLATFORMTHEME
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-trap 'x_session_cleanup; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap x_session_cleanup EXIT
 trap 'exit 130' INT TERM
 
 start_x_server

@@ -15,12 +15,9 @@ here=$(dirname "$(realpath "$0")")
 # shellcheck source=../e2e/x_session.sh
 source "$here/../e2e/x_session.sh"
 
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA_PLATFORMTHEME
+use_plain_qt_session
 UNPACKED=$(mktemp -d)
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-trap 'x_session_cleanup; rm -rf "$XDG_RUNTIME_DIR" "$UNPACKED"' EXIT
+trap 'x_session_cleanup; rm -rf "$UNPACKED"' EXIT
 trap 'exit 130' INT TERM
 
 dpkg-deb -x "$DEB" "$UNPACKED"
