@@ -75,8 +75,16 @@ FOCUSED=""
 SELECTION=""
 ACTIVE=""
 read_window() {
-    local output line name
-    output=$(wine "$READER" 2>&1) || fail "the helper could not read the window: $output"
+    local output line name status
+    # Starting a Wine process now and then fails on a loaded machine with nothing said; a
+    # helper that fails three times in a row is a real failure.
+    for _ in 1 2 3; do
+        status=0
+        output=$(wine "$READER" 2>&1) || status=$?
+        ((status != 0)) || break
+        sleep 0.2
+    done
+    ((status == 0)) || fail "the helper could not read the window (status $status): $output"
     FOCUSED=""
     SELECTION=""
     ACTIVE=""
