@@ -7,6 +7,8 @@
 // "active=<window, message or other>", where message is a dialog that the window owns.
 // Exit status 1 when no window is found, 2 when it does not hold the nine boxes.
 
+#include "wide_text.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
@@ -69,18 +71,6 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-std::string Utf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int wide = static_cast<int>(text.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
-
 GUITHREADINFO InputStateOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -118,7 +108,7 @@ int main() {
     const HWND focus = input.hwndFocus;
     std::string_view focusName = focus == nullptr ? "none" : "other";
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        std::printf("%s=%s\n", kBoxNames[i].data(), Utf8(TextOf(boxes[i])).c_str());
+        std::printf("%s=%s\n", kBoxNames[i].data(), trimwise::Narrow(TextOf(boxes[i])).c_str());
         if (boxes[i] == focus) {
             focusName = kBoxNames[i];
         }
