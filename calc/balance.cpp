@@ -83,6 +83,10 @@ Computation ComputeBalance(const BalanceInputs& in) noexcept {
         return overflow(Box::Text8, Box::Text5);
     }
 
+    // The balance point lies c/6 + 3·St·lt/(8·S) behind the leading edge: a sixth of the
+    // chord for the wing alone, moved back by three eighths of the tail's area times its arm
+    // over the wing area. Each step is a double of its own, in this order, so the roundings
+    // never change and a step that fails names the input behind it.
     const double chordTerm = in.averageChord / 6.0;
     if (failed(chordTerm)) {
         return overflow(Box::Text9, Box::Text2);
