@@ -102,35 +102,6 @@ std::string exponentText(const Decimal& d, bool compact) {
     return text;
 }
 
-// Text pasted from a spreadsheet cell or a terminal brings tabs, line breaks and no-break
-// spaces along with the number.
-constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
-
-bool isBlankByte(char c) noexcept {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trimBlank(std::string_view text) noexcept {
-    for (bool trimmed = true; trimmed && !text.empty();) {
-        trimmed = false;
-        if (isBlankByte(text.front())) {
-            text.remove_prefix(1);
-            trimmed = true;
-        } else if (text.starts_with(kNoBreakSpace)) {
-            text.remove_prefix(kNoBreakSpace.size());
-            trimmed = true;
-        }
-        if (!text.empty() && isBlankByte(text.back())) {
-            text.remove_suffix(1);
-            trimmed = true;
-        } else if (text.ends_with(kNoBreakSpace)) {
-            text.remove_suffix(kNoBreakSpace.size());
-            trimmed = true;
-        }
-    }
-    return text;
-}
-
 bool isZero(double value) noexcept {
     return value == 0.0;
 }
@@ -175,8 +146,39 @@ bool isOverflow(std::string_view number) noexcept {
 
 } // namespace
 
+std::string_view TrimBlank(std::string_view text) noexcept {
+    // Text pasted from a spreadsheet cell or a terminal brings tabs, line breaks and no-break
+    // spaces along with the number.
+    constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+    const auto isBlankByte = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    };
+    for (bool trimmed = true; trimmed && !text.empty();) {
+        trimmed = false;
+        if (isBlankByte(text.front())) {
+            text.remove_prefix(1);
+            trimmed = true;
+        } else if (text.starts_with(kNoBreakSpace)) {
+            text.remove_prefix(kNoBreakSpace.size());
+            trimmed = true;
+        }
+        if (!text.empty() && isBlankByte(text.back())) {
+            text.remove_suffix(1);
+            trimmed = true;
+        } else if (text.ends_with(kNoBreakSpace)) {
+            text.remove_suffix(kNoBreakSpace.size());
+            trimmed = true;
+        }
+    }
+    return text;
+}
+
+bool IsBlankOnly(std::string_view text) noexcept {
+    return !text.empty() && TrimBlank(text).empty();
+}
+
 Conversion TextToNumber(std::string_view text) noexcept {
-    text = trimBlank(text);
+    text = TrimBlank(text);
     if (text.empty()) {
         return {0.0, ConversionError::NotANumber};
     }

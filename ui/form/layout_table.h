@@ -30,12 +30,15 @@ enum class Pointer : std::uint8_t {
     SmilingFace,
 };
 
-inline constexpr int kTwipsPerPixel = 15;
+// What a click on a control does. Every other control answers nothing of the program's own.
+enum class OnClick : std::uint8_t { Nothing, Calculate, EndProgram };
+
 inline constexpr int kDefaultMaxLength = 7;
 
 // One control of the window. Positions and sizes are twips from the client area's
 // top-left corner. `stacking` grows towards the front; `tabIndex` is -1 where the control
-// has no place in the tab order; `labels` names the box that a question or caption names.
+// has no place in the tab order; `labels` names the box that a question or caption names;
+// `onClick` is what the program does when the control is clicked.
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
@@ -54,6 +57,7 @@ struct ControlSpec {
     std::string_view toolTip;
     Pointer pointer;
     std::string_view labels;
+    OnClick onClick;
 };
 
 struct WindowSpec {
@@ -76,9 +80,5 @@ extern const std::array<ControlSpec, 32> kControls;
 [[nodiscard]] const ControlSpec* FindControl(std::string_view name) noexcept;
 // The question or caption label that names the box of that name, or null.
 [[nodiscard]] const ControlSpec* LabelOf(std::string_view boxName) noexcept;
-
-constexpr int ToPixels(int twips) noexcept {
-    return twips / kTwipsPerPixel;
-}
 
 } // namespace trimwise

@@ -61,22 +61,6 @@ bool breaksTheLine(std::uint32_t code) {
     return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029;
 }
 
-bool blankOnly(std::string_view text) {
-    // What the calculation reads as blank space around a number: spaces, tabs, line
-    // breaks and the no-break space.
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r') {
-            ++i;
-        } else if (text.substr(i, 2) == "\xC2\xA0") {
-            i += 2;
-        } else {
-            return false;
-        }
-    }
-    return !text.empty();
-}
-
 } // namespace
 
 std::string BoxCaption(Box box) {
@@ -124,7 +108,7 @@ std::string VisibleText(std::string_view text) {
 std::string ErrorMessage(const BalanceError& error) {
     const std::string caption = BoxCaption(error.box);
     if (error.kind == BalanceErrorKind::NotANumber) {
-        if (blankOnly(error.text)) {
+        if (IsBlankOnly(error.text)) {
             return caption + ": the box holds only blank space, not a number.";
         }
         return caption + ": \"" + VisibleText(error.text) + "\" is not a number.";

@@ -1,5 +1,9 @@
 #include "control_factory.h"
 
+#include "geometry.h"
+#include "messages.h"
+#include "pictures.h"
+#include "rules.h"
 #include "style.h"
 #include "text_view.h"
 
@@ -25,6 +29,10 @@ QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     palette.setColor(QPalette::Base, QColor(kBoxGreen.red, kBoxGreen.green, kBoxGreen.blue));
     palette.setColor(QPalette::Text, colourOf(row.colour, palette));
     box->setPalette(palette);
+    if (const std::optional<Box> named = BoxOf(row)) {
+        box->setAccessibleName(QString::fromStdString(AccessibleName(*named)));
+        box->setAccessibleDescription(QString::fromStdString(AccessibleDescription(*named)));
+    }
     return box;
 }
 
@@ -55,6 +63,7 @@ QWidget* createImage(QWidget* parent) {
     auto* image = new QLabel(parent);
     image->setFocusPolicy(Qt::NoFocus);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setPixmap(DoveStill());
     return image;
 }
 
@@ -97,8 +106,8 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
         break;
     }
     widget->setObjectName(FromView(row.name));
-    widget->setGeometry(ToPixels(row.left), ToPixels(row.top), ToPixels(row.width),
-                        ToPixels(row.height));
+    const PixelBox box = BoxInPixels(row);
+    widget->setGeometry(box.left, box.top, box.width(), box.height());
     widget->setFont(FontFor(row.font));
     if (!row.toolTip.empty()) {
         widget->setToolTip(FromView(row.toolTip));

@@ -2,29 +2,20 @@
 
 #include "click_watcher.h"
 #include "control_factory.h"
-#include "messages.h"
+#include "geometry.h"
+#include "handlers.h"
 #include "numeric_input.h"
 #include "pictures.h"
+#include "rules.h"
 #include "text_view.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
-#include <map>
-#include <vector>
 
 namespace trimwise {
-namespace {
-
-constexpr std::size_t indexOf(Box box) {
-    return static_cast<std::size_t>(box);
-}
-
-} // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()) {
     setObjectName(QStringLiteral("Form1"));
@@ -39,105 +30,90 @@ Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()
     setPalette(LightSystemPalette());
     setFont(FontFor(kForm1.font));
     setCursor(PointerCursor(kForm1.pointer));
-    // The client area, not the frame, opens at the given place.
-    setGeometry(ToPixels(kForm1.left), ToPixels(kForm1.top), ToPixels(kForm1.clientWidth),
-                ToPixels(kForm1.clientHeight));
+    // The client area, not the frame, opens at the given place. Qt lays out in pixels of
+    // the design's 96 dpi and scales them with the screen itself.
+    const PixelBox client = ClientInPixels();
+    setGeometry(client.left, client.top, client.width(), client.height());
     setFixedSize(size());
     createControls();
     wireEvents();
 }
 
 void Form1::createControls() {
-    std::map<Pointer, QCursor> cursors;
-    std::vector<std::pair<int, QWidget*>> stack;
-    std::vector<std::pair<int, QWidget*>> tabChain;
-
+    PointerCursors cursors;
     for (const ControlSpec& row : kControls) {
-        QWidget* control = CreateControl(row, this);
+        QWidget* widget = CreateControl(row, this);
         if (row.pointer != Pointer::None) {
-            const auto [cursor, added] = cursors.try_emplace(row.pointer);
-            if (added) {
-                cursor->second = PointerCursor(row.pointer);
-            }
-            control->setCursor(cursor->second);
+            widget->setCursor(cursors[row.pointer]);
         }
-        if (row.kind == ControlKind::Image) {
-            static_cast<QLabel*>(control)->setPixmap(DoveStill());
-        }
-        stack.emplace_back(row.stacking, control);
-        if (row.kind == ControlKind::TextBox || row.kind == ControlKind::PushButton) {
-            tabChain.emplace_back(row.tabIndex, control);
-        }
+        controls_[RowOf(row)] = widget;
     }
-
     // Later raises end up in front.
-    std::ranges::stable_sort(stack, {}, &std::pair<int, QWidget*>::first);
-    for (const auto& entry : stack) {
-        entry.second->raise();
+    for (const ControlSpec* row : BackToFront()) {
+        control(*row)->raise();
     }
-    std::ranges::sort(tabChain, {}, &std::pair<int, QWidget*>::first);
-    for (std::size_t i = 1; i < tabChain.size(); ++i) {
-        setTabOrder(tabChain[i - 1].second, tabChain[i].second);
-    }
-
-    for (const Box b : kAllBoxes) {
-        QLineEdit* edit = findChild<QLineEdit*>(FromView(BoxName(b)));
-        boxes_[indexOf(b)] = edit;
-        edit->setAccessibleName(QString::fromStdString(AccessibleName(b)));
-        edit->setAccessibleDescription(QString::fromStdString(AccessibleDescription(b)));
+    const auto chain = TabChain();
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        setTabOrder(control(*chain[i - 1]), control(*chain[i]));
     }
 }
 
 void Form1::wireEvents() {
-    for (const Box input : kInputBoxes) {
-        new NumericInput(box(input));
+    for (const ControlSpec& row : kControls) {
+        QWidget* widget = control(row);
+        if (FiltersTypedKeys(row)) {
+            new NumericInput(static_cast<QLineEdit*>(widget));
+        }
+        if (row.onClick == OnClick::Nothing) {
+            continue;
+        }
+        const auto handle = [this, &row] { Clicked(*this, row); };
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            connect(button, &QPushButton::clicked, this, handle);
+        } else {
+            // Queued, so that the box has finished with the mouse before the results change
+            // and before any message about them appears.
+            connect(new ClickWatcher(widget), &ClickWatcher::clicked, this, handle,
+                    Qt::QueuedConnection);
+        }
     }
-    // Queued, so that the box has finished with the mouse before the results change and
-    // before any message about them appears.
-    const auto* watcher = new ClickWatcher(box(Box::Text9));
-    connect(watcher, &ClickWatcher::clicked, this, &Form1::calculate, Qt::QueuedConnection);
-
-    auto* exitButton = findChild<QPushButton*>(QStringLiteral("Command1"));
-    connect(exitButton, &QPushButton::clicked, qApp, [] { QCoreApplication::exit(0); });
-    exitButton->setFocus();
+    control(FirstFocus())->setFocus();
 }
 
-QLineEdit* Form1::box(Box b) const {
-    return boxes_[indexOf(b)];
+QWidget* Form1::control(const ControlSpec& row) const {
+    return controls_[RowOf(row)];
 }
 
-std::string Form1::text(Box b) const {
-    return box(b)->text().toStdString();
+QLineEdit* Form1::box(Box which) const {
+    return static_cast<QLineEdit*>(control(ControlOf(which)));
 }
 
-void Form1::setText(Box b, std::string_view text) {
-    box(b)->setText(FromView(text));
+std::string Form1::boxText(Box which) const {
+    return box(which)->text().toStdString();
 }
 
-std::size_t Form1::maxLength(Box b) const {
-    return static_cast<std::size_t>(box(b)->maxLength());
+void Form1::setBoxText(Box which, std::string_view text) {
+    box(which)->setText(FromView(text));
 }
 
-void Form1::calculate() {
-    const BalanceOutcome outcome = CalculateBalance(*this);
-    if (outcome.error) {
-        showError(*outcome.error);
-    }
-}
-
-void Form1::showError(const BalanceError& error) {
-    const QString message = QString::fromStdString(ErrorMessage(error));
-    QMessageBox messageBox(QMessageBox::Warning, FromView(kForm1.title), message, QMessageBox::Ok,
-                           this);
+void Form1::showWarning(std::string_view title, std::string_view message) {
+    QMessageBox messageBox(QMessageBox::Warning, FromView(title), FromView(message),
+                           QMessageBox::Ok, this);
     messageBox.setObjectName(QStringLiteral("ErrorMessage"));
     // A dialog is a window of its own and inherits no font from its parent.
     messageBox.setFont(font());
     messageBox.exec();
+}
 
-    QLineEdit* offending = box(error.inputToFix);
+void Form1::focusAndSelectAll(Box which) {
+    QLineEdit* edit = box(which);
     activateWindow();
-    offending->setFocus(Qt::OtherFocusReason);
-    offending->selectAll();
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
+void Form1::endProgram() {
+    QCoreApplication::exit(0);
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/) {

@@ -1,31 +1,28 @@
 #pragma once
 
-#include "balance.h"
+#include "form_view.h"
 #include "layout_table.h"
 
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <string>
-#include <string_view>
 
 class QLineEdit;
 
 namespace trimwise {
 
-// The one window: its controls come from the layout table, its boxes serve the
-// calculation, and a click on the C.G. box runs it.
-class Form1 final : public QWidget, public BalanceBoxes {
+// The one window, built from the layout table. It draws the controls and hands their
+// events to the window's handlers, which decide; it does what they ask of a view.
+class Form1 final : public QWidget, public FormView {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    [[nodiscard]] std::string text(Box box) const override;
-    void setText(Box box, std::string_view text) override;
-    [[nodiscard]] std::size_t maxLength(Box box) const override;
-
-public slots:
-    void calculate();
+    [[nodiscard]] std::string boxText(Box box) const override;
+    void setBoxText(Box box, std::string_view text) override;
+    void showWarning(std::string_view title, std::string_view message) override;
+    void focusAndSelectAll(Box box) override;
+    void endProgram() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,11 +30,11 @@ protected:
 private:
     void createControls();
     void wireEvents();
-    void showError(const BalanceError& error);
+    [[nodiscard]] QWidget* control(const ControlSpec& row) const;
     [[nodiscard]] QLineEdit* box(Box box) const;
 
     QPixmap background_;
-    std::array<QLineEdit*, kAllBoxes.size()> boxes_{};
+    std::array<QWidget*, kControls.size()> controls_{};
 };
 
 } // namespace trimwise

@@ -50,4 +50,12 @@ QCursor PointerCursor(Pointer pointer) {
     return QCursor(QPixmap::fromImage(image), kPointerHotSpot, kPointerHotSpot);
 }
 
+const QCursor& PointerCursors::operator[](Pointer pointer) {
+    const auto [cursor, added] = cursors_.try_emplace(pointer);
+    if (added) {
+        cursor->second = PointerCursor(pointer);
+    }
+    return cursor->second;
+}
+
 } // namespace trimwise

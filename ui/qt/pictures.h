@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
+#include <map>
 
 namespace trimwise {
 
@@ -14,5 +15,14 @@ namespace trimwise {
 [[nodiscard]] QIcon WindowIcon();
 // The pointer's 32 x 32 picture, aiming with its centre.
 [[nodiscard]] QCursor PointerCursor(Pointer pointer);
+
+// Each pointer's cursor, decoded once however many controls show it.
+class PointerCursors {
+public:
+    [[nodiscard]] const QCursor& operator[](Pointer pointer);
+
+private:
+    std::map<Pointer, QCursor> cursors_;
+};
 
 } // namespace trimwise

@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "handles.h"
 #include "messages.h"
+#include "rules.h"
 #include "wide_text.h"
 
 // The few annotation GUIDs are defined here, so that the program need not link the whole
@@ -23,7 +24,7 @@ void NameBoxesForScreenReaders(HWND form) {
     }
     const ComPtr<IAccPropServices> services(static_cast<IAccPropServices*>(raw));
     for (const Box box : kAllBoxes) {
-        HWND window = ChildWindow(form, *FindControl(BoxName(box)));
+        HWND window = ChildWindow(form, ControlOf(box));
         const std::wstring name = Widen(AccessibleName(box));
         services->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                  PROPID_ACC_NAME, name.c_str());

@@ -1,9 +1,7 @@
 #include "controls.h"
 
+#include "rules.h"
 #include "wide_text.h"
-
-#include <algorithm>
-#include <vector>
 
 namespace trimwise {
 namespace {
@@ -26,15 +24,12 @@ WindowClass classOf(const ControlSpec& control) {
 } // namespace
 
 int ControlId(const ControlSpec& control) noexcept {
-    return kFirstControlId + static_cast<int>(&control - kControls.data());
+    return kFirstControlId + static_cast<int>(RowOf(control));
 }
 
-const ControlSpec* ControlOf(HWND child) noexcept {
+const ControlSpec* RowOfWindow(HWND child) noexcept {
     const int row = GetDlgCtrlID(child) - kFirstControlId;
-    if (row < 0 || row >= static_cast<int>(kControls.size())) {
-        return nullptr;
-    }
-    return &kControls[static_cast<std::size_t>(row)];
+    return row < 0 ? nullptr : RowAt(static_cast<std::size_t>(row));
 }
 
 HWND ChildWindow(HWND form, const ControlSpec& control) noexcept {
@@ -42,15 +37,7 @@ HWND ChildWindow(HWND form, const ControlSpec& control) noexcept {
 }
 
 void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts) {
-    std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& control : kControls) {
-        if (control.kind == ControlKind::TextBox || control.kind == ControlKind::PushButton) {
-            focusable.push_back(&control);
-        }
-    }
-    std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
-
-    for (const ControlSpec* control : focusable) {
+    for (const ControlSpec* control : TabChain()) {
         const WindowClass windowClass = classOf(*control);
         const RECT box = RectOf(*control);
         HWND child = CreateWindowExW(

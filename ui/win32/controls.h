@@ -1,12 +1,15 @@
 #pragma once
 
 #include "fonts.h"
+#include "geometry.h"
 #include "layout_table.h"
-#include "windowless.h"
 
 #include <windows.h>
 
 namespace trimwise {
+
+// The controls that take the keyboard focus are child windows, an EDIT or a BUTTON; the
+// form paints the rest itself.
 
 // A child window's control id is its row in the layout table counted from here, clear of
 // IDOK and IDCANCEL, which the dialog keys Enter and Esc send to the form.
@@ -14,7 +17,7 @@ inline constexpr int kFirstControlId = 100;
 
 [[nodiscard]] int ControlId(const ControlSpec& control) noexcept;
 // The row of a child window of the form, or null.
-[[nodiscard]] const ControlSpec* ControlOf(HWND child) noexcept;
+[[nodiscard]] const ControlSpec* RowOfWindow(HWND child) noexcept;
 [[nodiscard]] HWND ChildWindow(HWND form, const ControlSpec& control) noexcept;
 
 [[nodiscard]] inline RECT RectOf(const ControlSpec& control) noexcept {
@@ -22,7 +25,7 @@ inline constexpr int kFirstControlId = 100;
     return {box.left, box.top, box.right, box.bottom};
 }
 
-// Creates the text boxes and the button in tab order, the order in which Tab walks them.
+// Creates the child windows in tab order, the order in which Tab walks them.
 void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts);
 
 } // namespace trimwise

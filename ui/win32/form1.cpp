@@ -3,11 +3,11 @@
 #include "accessibility.h"
 #include "colours.h"
 #include "controls.h"
-#include "messages.h"
+#include "handlers.h"
 #include "paint.h"
+#include "rules.h"
 #include "tooltips.h"
 #include "wide_text.h"
-#include "windowless.h"
 
 #include <windowsx.h>
 
@@ -15,8 +15,8 @@ namespace trimwise {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Form1";
-// Posted by a click on Text9, so that the box has the focus before the calculation runs.
-constexpr UINT kCalculate = WM_APP + 1;
+// Posted by a click on a box that answers clicks, once the box has the focus.
+constexpr UINT kBoxClicked = WM_APP + 1;
 // Posted once the window is shown: what nobody needs before the window is on screen need
 // not hold up its first appearance.
 constexpr UINT kAfterShown = WM_APP + 2;
@@ -36,9 +36,8 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
 
 // The frame around the client area that opens at its place and size.
 RECT frameAround() {
-    const int left = ToPixels(kForm1.left);
-    const int top = ToPixels(kForm1.top);
-    RECT frame{left, top, left + ToPixels(kForm1.clientWidth), top + ToPixels(kForm1.clientHeight)};
+    const PixelBox client = ClientInPixels();
+    RECT frame{client.left, client.top, client.right, client.bottom};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     return frame;
 }
@@ -46,8 +45,8 @@ RECT frameAround() {
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
-    : instance_(instance), windowless_(WindowlessControls()),
-      boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))), background_(BackgroundBitmap()),
+    : instance_(instance), boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
+      background_(BackgroundBitmap()),
       bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
       smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
     registerClass(instance, windowProc);
@@ -63,10 +62,16 @@ void Form1::build(HWND window) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     CreateControls(window, instance_, fonts_);
-    for (const Box input : kInputBoxes) {
-        FilterTypedCharacters(box(input));
+    for (const ControlSpec* control : TabChain()) {
+        HWND child = ChildWindow(window, *control);
+        if (FiltersTypedKeys(*control)) {
+            FilterTypedCharacters(child);
+        }
+        // A button reports its own clicks, by mouse and key; a box is watched.
+        if (control->onClick != OnClick::Nothing && control->kind == ControlKind::TextBox) {
+            clickWatchers_.push_back(std::make_unique<ClickWatcher>(child, window, kBoxClicked));
+        }
     }
-    calculateClick_ = std::make_unique<ClickWatcher>(box(Box::Text9), window, kCalculate);
 }
 
 void Form1::show(int showCommand) const {
@@ -76,7 +81,7 @@ void Form1::show(int showCommand) const {
 
 // Tooltips wait for the pointer to rest, and screen readers read the window once it is there.
 void Form1::finishAfterShown() {
-    AddToolTips(window(), instance_, windowless_);
+    AddToolTips(window(), instance_);
     if (!com_) {
         com_.emplace();
     }
@@ -121,10 +126,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
-        PaintForm(self, {fonts_, background_.get(), dove(), windowless_});
+        PaintForm(self, {fonts_, background_.get(), dove()});
         return 0;
     case WM_CTLCOLOREDIT: {
-        const ControlSpec* control = ControlOf(reinterpret_cast<HWND>(lParam));
+        const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
         auto* dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, ColourOf(control != nullptr ? control->colour : TextColour::WindowText));
         SetBkColor(dc, ToColorRef(kBoxGreen));
@@ -147,8 +152,8 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             command(LOWORD(wParam));
         }
         return 0;
-    case kCalculate:
-        calculate();
+    case kBoxClicked:
+        clicked(reinterpret_cast<HWND>(wParam));
         return 0;
     case kAfterShown:
         finishAfterShown();
@@ -163,20 +168,28 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::command(int id) {
-    HWND exitButton = this->exitButton();
-    // Enter reaches the form as IDOK: it ends the program only from the focused EXIT, as
-    // Space does. Esc (IDCANCEL) does nothing.
-    const bool exitPressed =
-        id == GetDlgCtrlID(exitButton) || (id == IDOK && GetFocus() == exitButton);
-    if (exitPressed) {
-        DestroyWindow(window());
+    // Enter reaches the form as IDOK: like Space, it presses a focused button and nothing
+    // else. Esc (IDCANCEL) does nothing.
+    if (id == IDOK) {
+        HWND focus = GetFocus();
+        const ControlSpec* focused = RowOfWindow(focus);
+        if (focused != nullptr && focused->kind == ControlKind::PushButton) {
+            clicked(focus);
+        }
+        return;
+    }
+    clicked(GetDlgItem(window(), id));
+}
+
+void Form1::clicked(HWND child) {
+    if (const ControlSpec* control = RowOfWindow(child)) {
+        Clicked(*this, *control);
     }
 }
 
 void Form1::keepFocus(bool activated) {
     // A plain window would take the focus itself on activation; like a dialog, the form
-    // hands it back to the control that had it, and at first to EXIT, the first of the tab
-    // order.
+    // hands it back to the control that had it, and at first to the first of the tab order.
     if (!activated) {
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(window(), focus) != FALSE) {
@@ -184,43 +197,20 @@ void Form1::keepFocus(bool activated) {
         }
         return;
     }
-    SetFocus(lastFocus_ != nullptr ? lastFocus_ : exitButton());
+    SetFocus(lastFocus_ != nullptr ? lastFocus_ : ChildWindow(window(), FirstFocus()));
 }
 
 HCURSOR Form1::cursorOver(HWND window) {
     if (window != this->window()) {
-        return cursors_[ShownPointer(ControlOf(window))];
+        return cursors_[ShownPointer(RowOfWindow(window))];
     }
     const DWORD position = GetMessagePos();
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     ScreenToClient(window, &at);
-    return cursors_[ShownPointer(FrontMostAt(windowless_, at.x, at.y))];
+    return cursors_[ShownPointer(FrontMostAt(at.x, at.y))];
 }
 
-void Form1::calculate() {
-    const BalanceOutcome outcome = CalculateBalance(*this);
-    if (outcome.error) {
-        showError(*outcome.error);
-    }
-}
-
-void Form1::showError(const BalanceError& error) {
-    MessageBoxW(window(), Widen(ErrorMessage(error)).c_str(), Widen(kForm1.title).c_str(),
-                MB_OK | MB_ICONWARNING);
-    HWND offending = box(error.inputToFix);
-    SetFocus(offending);
-    SendMessageW(offending, EM_SETSEL, 0, -1);
-}
-
-HWND Form1::exitButton() const noexcept {
-    return ChildWindow(window(), *FindControl("Command1"));
-}
-
-HWND Form1::box(Box which) const noexcept {
-    return ChildWindow(window(), *FindControl(BoxName(which)));
-}
-
-std::string Form1::text(Box which) const {
+std::string Form1::boxText(Box which) const {
     HWND edit = box(which);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     text.resize(
@@ -228,17 +218,26 @@ std::string Form1::text(Box which) const {
     return Narrow(text);
 }
 
-void Form1::setText(Box which, std::string_view text) {
-    // A box holds no more than its limit, whoever writes to it.
-    std::wstring wide = Widen(text);
-    if (wide.size() > maxLength(which)) {
-        wide.resize(maxLength(which));
-    }
-    SetWindowTextW(box(which), wide.c_str());
+void Form1::setBoxText(Box which, std::string_view text) {
+    SetWindowTextW(box(which), Widen(text).c_str());
 }
 
-std::size_t Form1::maxLength(Box which) const {
-    return static_cast<std::size_t>(SendMessageW(box(which), EM_GETLIMITTEXT, 0, 0));
+void Form1::showWarning(std::string_view title, std::string_view message) {
+    MessageBoxW(window(), Widen(message).c_str(), Widen(title).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void Form1::focusAndSelectAll(Box which) {
+    HWND edit = box(which);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
+void Form1::endProgram() {
+    DestroyWindow(window());
+}
+
+HWND Form1::box(Box which) const noexcept {
+    return ChildWindow(window(), ControlOf(which));
 }
 
 } // namespace trimwise

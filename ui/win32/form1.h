@@ -1,7 +1,7 @@
 #pragma once
 
-#include "balance.h"
 #include "fonts.h"
+#include "form_view.h"
 #include "handles.h"
 #include "input_hooks.h"
 #include "pictures.h"
@@ -13,9 +13,10 @@
 
 namespace trimwise {
 
-// The one window. It owns every handle it uses; the window procedure finds it through the
-// window's user data.
-class Form1 final : public BalanceBoxes {
+// The one window. It draws the controls and hands their events to the window's handlers,
+// which decide; it does what they ask of a view. It owns every handle it uses; the window
+// procedure finds it through the window's user data.
+class Form1 final : public FormView {
 public:
     explicit Form1(HINSTANCE instance);
     ~Form1() override = default;
@@ -25,9 +26,11 @@ public:
     [[nodiscard]] HWND window() const noexcept { return window_.get(); }
     void show(int showCommand) const;
 
-    [[nodiscard]] std::string text(Box box) const override;
-    void setText(Box box, std::string_view text) override;
-    [[nodiscard]] std::size_t maxLength(Box box) const override;
+    [[nodiscard]] std::string boxText(Box box) const override;
+    void setBoxText(Box box, std::string_view text) override;
+    void showWarning(std::string_view title, std::string_view message) override;
+    void focusAndSelectAll(Box box) override;
+    void endProgram() override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,14 +40,11 @@ private:
     const DovePicture& dove();
     void keepFocus(bool activated);
     void command(int id);
-    void calculate();
-    void showError(const BalanceError& error);
+    void clicked(HWND child);
     [[nodiscard]] HWND box(Box which) const noexcept;
-    [[nodiscard]] HWND exitButton() const noexcept;
     [[nodiscard]] HCURSOR cursorOver(HWND window);
 
     HINSTANCE instance_;
-    std::vector<const ControlSpec*> windowless_;
     Fonts fonts_;
     Brush boxBrush_;
     Bitmap background_;
@@ -55,7 +55,7 @@ private:
     PointerCursors cursors_;
     Icon bigIcon_;
     Icon smallIcon_;
-    std::unique_ptr<ClickWatcher> calculateClick_;
+    std::vector<std::unique_ptr<ClickWatcher>> clickWatchers_;
     HWND lastFocus_ = nullptr;
     // Last, so that the window goes first, while everything it uses still exists.
     Window window_;

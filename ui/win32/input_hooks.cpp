@@ -8,18 +8,25 @@
 namespace trimwise {
 namespace {
 
-// The boxes are subclassed through their window procedure with user32 alone, the procedure
-// they had kept in their user data: comctl32 then need not load before the window appears.
-void subclass(HWND box, WNDPROC procedure, LONG_PTR userData) {
-    SetWindowLongPtrW(box, GWLP_USERDATA, userData);
-    SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+constexpr wchar_t kFilterProperty[] = L"Trimwise.KeyFilter";
+constexpr wchar_t kWatcherProperty[] = L"Trimwise.ClickWatcher";
+
+// Puts the procedure in front of the box's own; returns the one it replaces.
+WNDPROC hook(HWND box, WNDPROC procedure) {
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }
 
-WNDPROC procedureOf(HWND box) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_WNDPROC));
+// A window must lose its properties before it is gone.
+void forgetOnDestroy(HWND box, UINT message, const wchar_t* property) {
+    if (message == WM_NCDESTROY) {
+        RemovePropW(box, property);
+    }
 }
 
 LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto boxProcedure = reinterpret_cast<WNDPROC>(GetPropW(box, kFilterProperty));
+    forgetOnDestroy(box, message, kFilterProperty);
     if (message == WM_CHAR) {
         // WM_CHAR carries the classic code already: Ctrl+V is 22, Ctrl+Backspace 127.
         auto code = static_cast<std::uint16_t>(wParam);
@@ -28,23 +35,24 @@ LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
     }
-    const auto boxProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
     return CallWindowProcW(boxProcedure, box, message, wParam, lParam);
 }
 
 } // namespace
 
 void FilterTypedCharacters(HWND box) {
-    subclass(box, filterCharacters, reinterpret_cast<LONG_PTR>(procedureOf(box)));
+    SetPropW(box, kFilterProperty, reinterpret_cast<HANDLE>(hook(box, filterCharacters)));
 }
 
 ClickWatcher::ClickWatcher(HWND box, HWND form, UINT message) noexcept
-    : form_(form), message_(message), boxProcedure_(procedureOf(box)) {
-    subclass(box, watch, reinterpret_cast<LONG_PTR>(this));
+    : form_(form), message_(message) {
+    SetPropW(box, kWatcherProperty, this);
+    boxProcedure_ = hook(box, watch);
 }
 
 LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto& watcher = *reinterpret_cast<ClickWatcher*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    auto& watcher = *static_cast<ClickWatcher*>(GetPropW(box, kWatcherProperty));
+    forgetOnDestroy(box, message, kWatcherProperty);
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: // the second press of a double click is a click all the same
@@ -58,7 +66,7 @@ LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPAR
         watcher.pressed_ = false;
         const LRESULT result = CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
         if (clicked) {
-            PostMessageW(watcher.form_, watcher.message_, 0, 0);
+            PostMessageW(watcher.form_, watcher.message_, reinterpret_cast<WPARAM>(box), 0);
         }
         return result;
     }

@@ -4,13 +4,17 @@
 
 namespace trimwise {
 
+// Hooks into a box's window procedure with user32 alone, so that comctl32 need not load
+// before the window appears. Each hook keeps what it needs under a window property of its
+// own and calls on to the procedure it found, so that several can sit on one box.
+
 // Hands each character typed into the box to NumericKeyFilter before the box inserts it.
 // Pasted text does not pass through here.
 void FilterTypedCharacters(HWND box);
 
-// Posts a message to the form for each left click on a box: the button goes down and comes
-// up again inside it. It posts once the box has handled the button itself, so that the box
-// has the focus before the form acts. It must outlive the box.
+// Posts `message` to the form, with the box in wParam, for each left click on a box: the
+// button goes down and comes up again inside it. It posts once the box has handled the
+// button itself, so that the box has the focus before the form acts. It must outlive the box.
 class ClickWatcher {
 public:
     ClickWatcher(HWND box, HWND form, UINT message) noexcept;

@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "controls.h"
+#include "rules.h"
 #include "wide_text.h"
 
 namespace trimwise {
@@ -34,9 +35,13 @@ void drawLabel(HDC dc, const ControlSpec& label, const Fonts& fonts) {
 void drawSurface(HDC dc, const RECT& client, const Surface& surface) {
     drawBackground(dc, client, surface.background);
     SetBkMode(dc, TRANSPARENT);
-    for (const ControlSpec* control : surface.backToFront) {
+    for (const ControlSpec* control : BackToFront()) {
+        if (TakesFocus(*control)) {
+            continue; // a window of its own, in front of all the form paints
+        }
         if (control->kind == ControlKind::Image) {
-            DrawDove(dc, surface.dove, ToPixels(control->left), ToPixels(control->top));
+            const PixelBox box = BoxInPixels(*control);
+            DrawDove(dc, surface.dove, box.left, box.top);
         } else {
             drawLabel(dc, *control, surface.fonts);
         }

@@ -3,8 +3,6 @@
 #include "fonts.h"
 #include "pictures.h"
 
-#include <span>
-
 namespace trimwise {
 
 // What the form draws itself: the background, and the controls that have no windows.
@@ -12,7 +10,6 @@ struct Surface {
     const Fonts& fonts;
     HBITMAP background;
     const DovePicture& dove;
-    std::span<const ControlSpec* const> backToFront;
 };
 
 // Answers WM_PAINT: draws the whole surface off screen, then shows it in one piece, so that

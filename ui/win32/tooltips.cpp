@@ -1,6 +1,7 @@
 #include "tooltips.h"
 
 #include "controls.h"
+#include "rules.h"
 #include "wide_text.h"
 
 #include <commctrl.h>
@@ -22,8 +23,7 @@ void addTool(HWND tips, TTTOOLINFOW tool, std::string_view text) {
 
 } // namespace
 
-void AddToolTips(HWND form, HINSTANCE instance,
-                 std::span<const ControlSpec* const> windowlessBackToFront) {
+void AddToolTips(HWND form, HINSTANCE instance) {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
     HWND tips =
@@ -32,26 +32,22 @@ void AddToolTips(HWND form, HINSTANCE instance,
                         CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, instance, nullptr);
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
 
-    for (const ControlSpec& control : kControls) {
-        if (control.kind == ControlKind::TextBox && !control.toolTip.empty()) {
-            TTTOOLINFOW tool{};
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = form;
-            tool.uId = reinterpret_cast<UINT_PTR>(ChildWindow(form, control));
-            addTool(tips, tool, control.toolTip);
-        }
-    }
-    // The tooltip control takes the first tool whose box holds the mouse, so the labels go
-    // in front to back.
-    for (const ControlSpec* control : std::views::reverse(windowlessBackToFront)) {
+    // The tooltip control takes the first tool whose box holds the mouse, so they go in
+    // front to back: the boxes by their windows, the painted labels by their boxes.
+    for (const ControlSpec* control : std::views::reverse(BackToFront())) {
         if (control->toolTip.empty()) {
             continue;
         }
         TTTOOLINFOW tool{};
-        tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = form;
-        tool.uId = static_cast<UINT_PTR>(ControlId(*control));
-        tool.rect = RectOf(*control);
+        if (TakesFocus(*control)) {
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.uId = reinterpret_cast<UINT_PTR>(ChildWindow(form, *control));
+        } else {
+            tool.uFlags = TTF_SUBCLASS;
+            tool.uId = static_cast<UINT_PTR>(ControlId(*control));
+            tool.rect = RectOf(*control);
+        }
         addTool(tips, tool, control->toolTip);
     }
 }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "balance.h"
+#include "geometry.h"
+#include "layout_table.h"
+
+#include <optional>
+#include <span>
+
+namespace trimwise {
+
+// How the window behaves, derived from the layout table. The front ends build and wire their
+// controls by these rules and keep none of their own.
+
+// The text boxes and the push button take the keyboard focus, by Tab or by a click; the
+// labels and the image never do.
+[[nodiscard]] bool TakesFocus(const ControlSpec& control) noexcept;
+
+// The controls that take the focus, in the order Tab walks them; Tab from the last returns
+// to the first.
+[[nodiscard]] std::span<const ControlSpec* const> TabChain();
+
+// Where the keyboard focus is when the window opens: the first control of the tab chain.
+[[nodiscard]] const ControlSpec& FirstFocus();
+
+// Every control from the back to the front: each is drawn over those before it.
+[[nodiscard]] std::span<const ControlSpec* const> BackToFront();
+
+// The front-most control whose box holds the point, in client pixels at that many dots per
+// inch; null over the bare window.
+[[nodiscard]] const ControlSpec* FrontMostAt(int x, int y, int dpi = kDesignDpi);
+
+// The pointer shown over a control, or over the bare window for null: the control's own
+// picture, or else the window's.
+[[nodiscard]] constexpr Pointer ShownPointer(const ControlSpec* control) noexcept {
+    return control == nullptr || control->pointer == Pointer::None ? kForm1.pointer
+                                                                   : control->pointer;
+}
+
+// The input boxes hand every typed character to NumericKeyFilter before taking it.
+[[nodiscard]] bool FiltersTypedKeys(const ControlSpec& control) noexcept;
+
+// The calculation's box that a text box is, and the row of a box.
+[[nodiscard]] std::optional<Box> BoxOf(const ControlSpec& control) noexcept;
+[[nodiscard]] const ControlSpec& ControlOf(Box box) noexcept;
+
+// A row's place in the table, and the row at a place, null past the end.
+[[nodiscard]] std::size_t RowOf(const ControlSpec& control) noexcept;
+[[nodiscard]] const ControlSpec* RowAt(std::size_t row) noexcept;
+
+} // namespace trimwise
