@@ -1,56 +1,91 @@
 # shellcheck shell=bash
 # The steps every front end goes through, written once. Sourced by the runners after
-# x_session.sh, boxes.sh and scenarios.sh. Each runner reads its own window back, so it
-# defines these hooks before calling run_shared_steps:
-#   app_windows                     the program's visible windows, the main one first
-#   expect_window <what> <names> <texts> [<focused box>]
-#                                   reads the named boxes into BOX_TEXT and fails unless
-#                                   they show the comma-separated texts (and, where the
-#                                   front end can tell, the focus is on that box)
-#   expect_selection <what> <first,past last>
-#                                   the focused box's selection, as last read back
-#   check_start_focus <what>        the untouched start: empty boxes, EXIT focused
-#   check_tab_order                 Tab from EXIT through the boxes and back
-#   check_message <what>            the shown MESSAGE_WINDOW is the one that takes the keys
-#   settle_clipboard                waits until the program can see a new clipboard
-# and sets ARTIFACT_NAME, the start of its pictures' and logs' names.
+# x_session.sh, controls.sh and scenarios.sh. Each runner defines, besides the reader of
+# controls.sh, settle_clipboard, which waits until the program can see a new clipboard,
+# and sets ARTIFACT_NAME, the start of its pictures' and logs' names. Every check reads the
+# window back; a step says "ok" only after the read that proves it.
 
-readonly ALL_BOXES="${TAB_BOXES[*]}"
+readonly EMPTY_BOXES=",,,,,,,,"
 
 check_geometry() {
     local info x y width height
-    info=$(xwininfo -id "$APP_WINDOW")
+    info=$(xwininfo -id "$APP_WINDOW") || fail "the window is gone"
     x=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$info")
     y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$info")
     width=$(awk '/Width:/ { print $2 }' <<<"$info")
     height=$(awk '/Height:/ { print $2 }' <<<"$info")
     [[ "${width}x${height}+${x}+${y}" == "${WINDOW_WIDTH}x${WINDOW_HEIGHT}+${WINDOW_X}+${WINDOW_Y}" ]] ||
         fail "the client area is ${width}x${height}+${x}+${y}, expected ${WINDOW_WIDTH}x${WINDOW_HEIGHT}+${WINDOW_X}+${WINDOW_Y}"
-    echo "ok: the client area is ${width}x${height} at +${x}+${y}"
+    # The reader finds every box and the button at the place the layout gives it.
+    read_window
+    echo "ok: the client area is ${width}x${height} at +${x}+${y}, the boxes and EXIT at their places"
+}
+
+check_tab_order() {
+    local i count=${#TAB_ORDER[@]}
+    for ((i = 1; i <= count; ++i)); do
+        press Tab
+        expect_focus "Tab" "${TAB_ORDER[i % count]}"
+    done
+    for ((i = count - 1; i >= 0; --i)); do
+        press shift+Tab
+        expect_focus "Shift+Tab" "${TAB_ORDER[i]}"
+    done
+    echo "ok: Tab walks ${TAB_ORDER[*]} and back to Command1; Shift+Tab the other way"
 }
 
 # Right after the start the focus is on EXIT: digits and Esc go nowhere, and neither tabbing
 # into Text9 nor Enter there calculates.
 check_start_state() {
-    check_start_focus "at start"
+    read_window
+    window_differs "${ALL_BOXES[*]}" "$EMPTY_BOXES" Command1 && fail "at start: $MISMATCH"
+    echo "ok: at start the boxes are empty and EXIT has the focus"
     type_text 123
     press Escape
-    check_start_focus "digits and Esc at start"
-    app_running || fail "Esc ended the program"
+    expect_unchanged "digits and Esc at start" "${ALL_BOXES[*]}" "$EMPTY_BOXES" Command1
+    echo "ok: digits and Esc typed at start go nowhere"
     check_tab_order
-    press Tab Tab Tab Tab Tab Tab Tab Tab Return
-    expect_window "Tab into Text9 and Enter" "$ALL_BOXES" ",,,,,,,," Text9
-    echo "ok: digits and Esc typed at start go nowhere; Tab into Text9 and Enter do not calculate"
+    press Tab Tab Tab Tab Tab Tab Tab Tab
+    expect_focus "Tab into Text9" Text9
+    press Return KP_Enter
+    expect_unchanged "Tab into Text9 and Enter" "${ALL_BOXES[*]}" "$EMPTY_BOXES" Text9
+    echo "ok: neither Tab into Text9 nor Enter there calculates"
 }
 
+# Empties every box that holds anything.
+clear_all_boxes() {
+    local name
+    local -a filled=()
+    read_window
+    for name in "${ALL_BOXES[@]}"; do
+        [[ -z ${BOX_TEXT[$name]} ]] || filled+=("$name")
+    done
+    ((${#filled[@]} == 0)) || clear_boxes "${filled[@]}"
+    expect_window "emptying the boxes" "${ALL_BOXES[*]}" "$EMPTY_BOXES"
+}
+
+# Fills the five input boxes from a comma-separated list; an empty field stays empty.
+type_inputs() {
+    local -a values
+    local i
+    IFS=, read -r -a values <<<"$1,"
+    click_control Text1
+    for i in "${!INPUT_BOXES[@]}"; do
+        [[ -n ${values[i]:-} ]] && type_text "${values[i]}"
+        press Tab
+    done
+    expect_window "typing $1" "${ALL_BOXES[*]}" "$1,,,,"
+}
+
+# The results are empty before each click, so only the click can bring them.
 check_calculations() {
     local entry name typed inputs results
     for entry in "${CALCULATIONS[@]}"; do
         IFS='|' read -r name typed inputs results <<<"$entry"
-        clear_inputs
+        clear_all_boxes
         type_inputs "$typed"
         click_control Text9
-        expect_window "$name" "$ALL_BOXES" "$inputs,$results" Text9
+        expect_window "$name" "${ALL_BOXES[*]}" "$inputs,$results" Text9
         echo "ok: $name"
     done
 }
@@ -59,7 +94,7 @@ check_calculations() {
 save_screenshot() {
     local picture="$ARTIFACTS/$ARTIFACT_NAME-window.png" report size colour name
     local -a inside_boxes=()
-    for name in "${TAB_BOXES[@]}"; do
+    for name in "${ALL_BOXES[@]}"; do
         inside_boxes+=("$(control_point "$name" 4)")
     done
     # Away from Text9, whose tooltip would cover the boxes.
@@ -75,83 +110,170 @@ save_screenshot() {
     echo "ok: screenshot saved: $picture"
 }
 
-check_typing() {
-    local entry box how keys expected
-    # A result box takes a paste unfiltered, which shows that the program sees the
-    # clipboard before Ctrl+V is tried.
+# Puts the focus in a box, by a click, or for Text9, which calculates on a click, by Tab.
+focus_box() {
+    if [[ $1 == Text9 ]]; then
+        click_control Text8
+        press Tab
+    else
+        click_control "$1"
+    fi
+    expect_focus "into $1" "$1"
+}
+
+check_key_rules() {
+    local entry box typed keys expected
     put_clipboard 99
     settle_clipboard
-    click_control Text7
-    clear_focused_box
-    press shift+Insert
-    expect_window "Shift+Insert into Text7" Text7 99 Text7
-    echo "ok: Shift+Insert pastes the clipboard"
-    for entry in "${TYPING[@]}"; do
-        IFS='|' read -r box how keys expected <<<"$entry"
-        click_control "$box"
-        clear_focused_box
-        if [[ $how == type ]]; then
-            type_text "$keys"
-        else
-            press "$keys"
-        fi
-        expect_window "$how \"$keys\" into $box" "$box" "$expected" "$box"
-        echo "ok: $how \"$keys\" into $box gives \"$expected\""
+    for entry in "${KEY_RULES[@]}"; do
+        IFS='|' read -r box typed keys expected <<<"$entry"
+        focus_box "$box"
+        press End shift+Home BackSpace
+        type_text "$typed"
+        [[ -z $keys ]] || press "$keys"
+        expect_unchanged "\"$typed\" ${keys:+and $keys }into $box" "$box" "$expected" "$box"
+        echo "ok: \"$typed\" ${keys:+and $keys }into $box gives \"$expected\""
     done
 }
 
-# Every window but the main one is a message.
-message_windows() {
-    app_windows | grep -vx "$APP_WINDOW" || true
+check_paste_rules() {
+    local box
+    put_clipboard "$PASTED_TEXT"
+    settle_clipboard
+    for box in "${ALL_BOXES[@]}"; do
+        focus_box "$box"
+        press End shift+Home BackSpace shift+Insert
+        expect_window "pasting into $box" "$box" "${PASTED_SHOWS[$box]}" "$box"
+    done
+    echo "ok: \"$PASTED_TEXT\" pasted into every box is cut at its length, not filtered"
 }
 
-message_shown() {
-    MESSAGE_WINDOW=$(message_windows | head -n 1)
-    [[ -n $MESSAGE_WINDOW ]]
+# Enter and Esc in every box type nothing, calculate nothing and end nothing.
+check_enter_and_esc() {
+    local box fives
+    clear_all_boxes
+    for box in "${ALL_BOXES[@]}"; do
+        focus_box "$box"
+        type_text 5
+        press Return KP_Enter Escape
+    done
+    fives=$(printf '5,%.0s' "${ALL_BOXES[@]}")
+    expect_unchanged "Enter and Esc in every box" "${ALL_BOXES[*]}" "${fives%,}" Text11
+    echo "ok: Enter and Esc in every box type, calculate and end nothing"
 }
 
-message_gone() {
-    [[ -z $(message_windows) ]]
+# A point on the bare window just right of Text9.
+beside_the_balance_box() {
+    local left top width height
+    read -r left top width height <<<"${CONTROL_BOX[Text9]}"
+    echo "$((left + width + 7)),$((top + height / 2))"
 }
 
-# Acknowledges the error message with Return and checks that the program goes on.
-dismiss_message() {
-    local what=$1
-    wait_until 10 message_shown || fail "$what: no message window appeared"
-    check_message "$what"
-    "$GRABBER" "$MESSAGE_WINDOW" "$ARTIFACTS/$ARTIFACT_NAME-message.png" >/dev/null ||
-        fail "could not save the message window"
-    press Return
-    wait_until 5 message_gone || fail "$what: Return did not close the message"
+check_clicks() {
+    local entry how calculates inside outside
+    inside=$(control_point Text9)
+    outside=$(beside_the_balance_box)
+    clear_all_boxes
+    type_inputs 600,10,120,25,48
+    for entry in "${CLICKS[@]}"; do
+        IFS='|' read -r how calculates <<<"$entry"
+        clear_boxes "${RESULT_BOXES[@]}"
+        expect_window "emptying the results" "${RESULT_BOXES[*]}" ",,,"
+        sleep 0.6 # no double click with the last click
+        case $how in
+            "press and release inside") move_to "$inside" && xdotool click 1 ;;
+            "press inside, release outside")
+                move_to "$inside" && xdotool mousedown 1
+                move_to "$outside" && xdotool mouseup 1
+                ;;
+            "press outside, release inside")
+                move_to "$outside" && xdotool mousedown 1
+                move_to "$inside" && xdotool mouseup 1
+                ;;
+            "double click") move_to "$inside" && xdotool click --repeat 2 --delay 60 1 ;;
+            *) fail "no such way of clicking: $how" ;;
+        esac
+        if [[ $calculates == yes ]]; then
+            expect_window "$how" "${RESULT_BOXES[*]}" "4.16666,11.52,3.54166,20" Text9
+        else
+            expect_unchanged "$how" "${RESULT_BOXES[*]}" ",,,"
+        fi
+        echo "ok: $how on Text9: calculates $calculates"
+    done
+    LAST_CLICKED=""
+}
+
+# Fills the input boxes, typing what can be typed and pasting the rest.
+fill_inputs() {
+    local -a values
+    local i value
+    IFS=, read -r -a values <<<"$1,"
+    for i in "${!INPUT_BOXES[@]}"; do
+        value=${values[i]:-}
+        [[ -n $value ]] || continue
+        focus_box "${INPUT_BOXES[i]}"
+        if [[ $value =~ ^[0-9.]+$ ]]; then
+            type_text "$value"
+        else
+            put_clipboard_escaped "$value"
+            settle_clipboard
+            press shift+Insert
+        fi
+    done
+}
+
+# A bad figure stops the calculation with a message that names it; once the message is
+# acknowledged, the box to fix has the focus with its whole text selected, ready to be typed
+# over, and the program goes on.
+check_bad_inputs() {
+    local entry inputs box message results length
+    for entry in "${BAD_INPUTS[@]}"; do
+        IFS='|' read -r inputs box message results <<<"$entry"
+        clear_all_boxes
+        fill_inputs "$inputs"
+        settle_input
+        click_control Text9
+        expect_message "$inputs" "$message"
+        press Return
+        expect_focus "$inputs, after the message" "$box"
+        read_window
+        length=${#BOX_TEXT[$box]}
+        [[ $SELECTION == "0,$length" ]] ||
+            fail "$inputs: the selection in $box is $SELECTION, not its whole text 0,$length"
+        window_differs "${RESULT_BOXES[*]}" "$results" "" && fail "$inputs: $MISMATCH"
+        echo "ok: $inputs: \"$message\", then $box focused with its text selected"
+    done
+    # Typing over the selection mends it.
+    type_text 7
+    click_control Text9
+    expect_window "typed over with 7" "${ALL_BOXES[*]}" "15,10,0,0,7,0.10416,67.2,1.66666,0" Text9
+    echo "ok: typing over the selected text mends the figure"
+}
+
+# Waits for the message and checks its words and its owner.
+expect_message() {
+    local what=$1 deadline
+    deadline=$(($(now_ms) + 10000))
+    read_window
+    until [[ $ACTIVE == message ]]; do
+        (($(now_ms) < deadline)) || fail "$what: no message came up"
+        sleep 0.05
+        read_window
+    done
+    [[ $MESSAGE_TEXT == "$2" ]] || fail "$what: the message says \"$MESSAGE_TEXT\", not \"$2\""
+    check_message_owner "$what"
     app_running || fail "$what: the program ended"
 }
 
-# A pasted text escapes the key filter; the calculation stops at it with a message, keeps
-# the boxes it wrote before, empties the results, and puts the focus on the bad box with
-# its text selected, ready to be typed over.
-check_bad_number() {
-    local what="pasted \"1.2.3\" in Text2"
-    clear_inputs
-    put_clipboard 1.2.3
-    settle_clipboard
-    click_control Text2
-    press shift+Insert
-    expect_window "$what" Text2 1.2.3 Text2
-    click_control Text9
-    dismiss_message "$what"
-
-    # The focused box first: reading every box may move the focus.
-    expect_window "$what, the focused box after the message" Text2 1.2.3 Text2
-    expect_selection "$what, after the message" 0,5
-    expect_window "$what, after the message" "$ALL_BOXES" "15,1.2.3,,,,,,,"
-    echo "ok: $what: message, program alive, Text1 \"15\", Text2 \"1.2.3\" focused, results empty"
-
-    click_control Text9
-    dismiss_message "$what, again"
-    type_text 7
-    click_control Text9
-    expect_window "$what, typed over with 7" "$ALL_BOXES" "15,7,0,0,0,0.10416,0,1.16666,0" Text9
-    echo "ok: $what: typing over the selected text fixes it"
+# The message is a window of its own, with the window's title, that the window owns.
+check_message_owner() {
+    local window owner
+    for window in $(xdotool search --onlyvisible --name '^Trimwise V1\.2$' 2>/dev/null); do
+        [[ $window != "$APP_WINDOW" ]] || continue
+        owner=$(xprop -id "$window" WM_TRANSIENT_FOR)
+        [[ ${owner##* } == "$(printf '0x%x' "$APP_WINDOW")" ]] && return
+    done
+    fail "$1: no message window owned by the window"
 }
 
 # Pasted figures bring blank space along; it is read as blank around the numbers.
@@ -160,16 +282,16 @@ check_pasted_figures() {
     local -a fields
     for entry in "${PASTED_FIGURES[@]}"; do
         IFS='|' read -r -a fields <<<"$entry"
+        clear_all_boxes
         for i in "${!INPUT_BOXES[@]}"; do
             put_clipboard_escaped "${fields[i]}"
             settle_clipboard
-            click_control "${INPUT_BOXES[i]}"
-            clear_focused_box
+            focus_box "${INPUT_BOXES[i]}"
             press shift+Insert
         done
+        settle_input
         click_control Text9
-        app_running || fail "pasted ${entry}: the program ended"
-        expect_window "pasted $entry" "Text7 Text8 Text9 Text11" "${fields[5]}" Text9
+        expect_window "pasted $entry" "${RESULT_BOXES[*]}" "${fields[5]}" Text9
         echo "ok: pasted with blank space around: $entry"
     done
 }
@@ -178,6 +300,7 @@ check_ending_keys() {
     local key
     for key in "${ENDING_KEYS[@]}"; do
         start_app "$ARTIFACTS/$ARTIFACT_NAME-$key.log"
+        expect_focus "at start" Command1
         press "$key"
         expect_app_exit "$key on the focused EXIT button at start"
     done
@@ -191,8 +314,11 @@ run_shared_steps() {
     check_start_state
     check_calculations
     save_screenshot
-    check_typing
-    check_bad_number
+    check_key_rules
+    check_paste_rules
+    check_enter_and_esc
+    check_clicks
+    check_bad_inputs
     check_pasted_figures
     click_control Command1
     expect_app_exit "a click on EXIT"

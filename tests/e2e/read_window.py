@@ -1,7 +1,7 @@
 """Reads the running Trimwise window over AT-SPI, the way a screen reader such as Orca does,
 and works it as a person would: keys typed and clicks made with xdotool at the boxes' places.
 
-    read_window.py <pid of trimwise>
+    read_window.py <pid of trimwise> <trimwise-print-layout>
 
 Prints one "ok:" line per check; ends with status 1 and a "FAIL:" line at the first fault.
 """
@@ -13,24 +13,20 @@ import time
 import pyatspi
 
 TITLE = "Trimwise V1.2"
-# Where the window's client area opens on the screen, and the size of a twip there.
-CLIENT_X, CLIENT_Y = 161, 180
-TWIPS_PER_PIXEL = 15
 
-# Each box's place in twips (left, top, width, height) and the label a screen reader should
-# read for it: the question or caption to its left, as the window shows it.
+# The label a screen reader should read for each box: the question or caption to its left,
+# as the window shows it.
 BOXES = {
-    "Text1": ((2160, 360, 975, 285), "Wing Area?"),
-    "Text2": ((2160, 840, 975, 285), "Average Chord?"),
-    "Text3": ((2160, 1320, 975, 285), "Tail Area?"),
-    "Text4": ((2160, 1800, 975, 285), "Tail Moment?"),
-    "Text5": ((2160, 2280, 975, 285), "All Up Weight?"),
-    "Text7": ((6480, 360, 975, 285), "Wing Area ="),
-    "Text8": ((6480, 840, 975, 285), "Wing Loading ="),
-    "Text9": ((4080, 2880, 975, 285), "C.G. Position ="),
-    "Text11": ((6480, 1320, 975, 315), "Tail Volume ="),
+    "Text1": "Wing Area?",
+    "Text2": "Average Chord?",
+    "Text3": "Tail Area?",
+    "Text4": "Tail Moment?",
+    "Text5": "All Up Weight?",
+    "Text7": "Wing Area =",
+    "Text8": "Wing Loading =",
+    "Text9": "C.G. Position =",
+    "Text11": "Tail Volume =",
 }
-EXIT_BUTTON = (7200, 3600, 1215, 495)
 
 # The worked case: what is typed into the inputs, and the four results it gives.
 TYPED = {"Text1": "600", "Text2": "10", "Text3": "120", "Text4": "25", "Text5": "48"}
@@ -58,10 +54,14 @@ def wait_for(what, probe, seconds=10.0):
         time.sleep(0.05)
 
 
-def screen_rect(twips):
-    left, top, width, height = twips
-    return (CLIENT_X + left // TWIPS_PER_PIXEL, CLIENT_Y + top // TWIPS_PER_PIXEL,
-            width // TWIPS_PER_PIXEL, height // TWIPS_PER_PIXEL)
+def load_layout(tool):
+    """Every control's place on the screen, as the layout tool works it out from the table."""
+    lines = subprocess.run([tool], check=True, capture_output=True, text=True).stdout.splitlines()
+    places = {name: tuple(map(int, numbers))
+              for name, *numbers in (line.split() for line in lines)}
+    window_x, window_y, _, _ = places.pop("window")
+    return {name: (window_x + x, window_y + y, width, height)
+            for name, (x, y, width, height) in places.items()}
 
 
 def extents(accessible):
@@ -109,8 +109,8 @@ def label_left_of(box_rect, labels):
     return max(row, key=lambda entry: entry[0][0] + entry[0][2])[1] if row else None
 
 
-def click(twips):
-    x, y, width, height = screen_rect(twips)
+def click(rect):
+    x, y, width, height = rect
     subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
                     "click", "1"], check=True)
 
@@ -123,7 +123,7 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "20", "--", text], check=True)
 
 
-def read_window(pid):
+def read_window(pid, places):
     app = wait_for("the application on the accessibility bus", lambda: find_application(pid))
     print(f"ok: the application \"{app.name}\" is on the accessibility bus")
 
@@ -139,8 +139,8 @@ def read_window(pid):
     at_place = {extents(c): c for c in controls}
 
     boxes = {}
-    for name, (twips, expected) in BOXES.items():
-        rect = screen_rect(twips)
+    for name, expected in BOXES.items():
+        rect = places[name]
         box = at_place.get(rect)
         check(box is not None, f"{name}: nothing on the bus at {rect}")
         check(is_text_entry(box), f"{name}: a {box.getRoleName()} with the states "
@@ -153,18 +153,18 @@ def read_window(pid):
         boxes[name] = box
     print("ok: the nine boxes are text entries named by the labels to their left")
 
-    button = at_place.get(screen_rect(EXIT_BUTTON))
+    button = at_place.get(places["Command1"])
     check(button is not None and button.getRoleName() == "push button" and button.name == "EXIT",
           "no push button named \"EXIT\" at the EXIT button's place")
     print("ok: EXIT is a push button named \"EXIT\"")
 
     # Into the first input by a click, on to the next ones by Tab, as the window is used.
-    click(BOXES["Text1"][0])
+    click(places["Text1"])
     for index, text in enumerate(TYPED.values()):
         if index > 0:
             keys("Tab")
         type_text(text)
-    click(BOXES["Text9"][0])
+    click(places["Text9"])
     wait_for("the C.G. position", lambda: text_of(boxes["Text9"]))
     shown = {name: text_of(boxes[name]) for name in (*TYPED, *RESULTS)}
     expected = {**TYPED, **RESULTS}
@@ -182,11 +182,11 @@ def read_window(pid):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         print(__doc__, file=sys.stderr)
         return 2
     try:
-        read_window(int(sys.argv[1]))
+        read_window(int(sys.argv[1]), load_layout(sys.argv[2]))
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1
