@@ -1,7 +1,5 @@
 #include "shown_number.h"
 
-#include "number_text.h"
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -128,13 +126,40 @@ bool isWholeCut(std::string_view shown, std::string_view full, std::size_t maxLe
     return shown.size() == std::min(full.size(), maxLength) && isLeadingCut(shown, full);
 }
 
+// The value's fifteen significant digits, correctly rounded by printf, written out in plain
+// decimals without trailing zeros: "-1234.5", "0.000012".
+std::string plainFifteenDigits(double value) {
+    if (value == 0.0) {
+        return "0";
+    }
+    const ExponentForm form = rounded(value, 15);
+    const std::string digits = stripTrailingZeros(form.digits);
+    std::string text = form.negative ? "-" : "";
+    if (form.exponent < 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-form.exponent - 1), '0') + digits;
+        return text;
+    }
+    const auto whole = static_cast<std::size_t>(form.exponent) + 1;
+    text += digits.substr(0, whole);
+    text += std::string(whole - std::min(whole, digits.size()), '0');
+    if (digits.size() > whole) {
+        text += "." + digits.substr(whole);
+    }
+    return text;
+}
+
+// Whether the general text of a value is plain, not an exponent form: from 1E-04 to below
+// 1E+15, after the rounding to fifteen digits.
+bool generalTextIsPlain(double value) {
+    const int exponent = rounded(value, 15).exponent;
+    return value == 0.0 || (exponent >= -4 && exponent < 15);
+}
+
 std::string judgePlain(double value, std::string_view shown, std::size_t maxLength) {
-    const std::string number = NumberToText(value);
-    const bool cutOfGeneral = number.find('E') == std::string::npos &&
-                              isWholeCut(shown, number, maxLength) &&
-                              shown.size() >= std::min(number.find('.'), number.size());
-    const bool cutOfPlain =
-        std::abs(value) < 1.0 && isWholeCut(shown, PlainDecimalText(value), maxLength);
+    const std::string plain = plainFifteenDigits(value);
+    const bool cutOfGeneral = generalTextIsPlain(value) && isWholeCut(shown, plain, maxLength) &&
+                              shown.size() >= std::min(plain.find('.'), plain.size());
+    const bool cutOfPlain = std::abs(value) < 1.0 && isWholeCut(shown, plain, maxLength);
     if (!cutOfGeneral && !cutOfPlain) {
         return "not the box's cut of the number's text";
     }

@@ -1,6 +1,7 @@
 // Arbitrary bytes into the conversions and into a whole balance run, checked against
-// independent references: strtod and printf for the conversions, the formulas worked
-// step by step for the run. Any violation aborts, so libFuzzer keeps the input.
+// independent references: strtod, printf and hand-written rules for the conversions, the
+// formulas worked step by step for the run, with the input each step grows with. Any
+// violation aborts, so libFuzzer keeps the input.
 //
 // Input: up to nine lines, the texts of Text1 to Text5 and four more texts for the
 // conversions, each cut to its box as typing would. A tenth line asks for wider result
@@ -101,10 +102,6 @@ void checkWriting(double value) {
     }
 }
 
-bool onlyNumberCharacters(std::string_view text) {
-    return text.find_first_not_of("0123456789.eE+-") == std::string_view::npos;
-}
-
 // Blank space that comes along with a pasted number: what isspace finds in the C locale,
 // and the no-break space.
 std::string_view withoutPastedBlanks(std::string_view text) {
@@ -128,33 +125,71 @@ std::string_view withoutPastedBlanks(std::string_view text) {
     return text;
 }
 
+// What a box's text reads as, by hand-written rules and strtod alone: blank space around,
+// then an optional sign, digits with at most one point and at least one digit, and an
+// optional exponent of e or E, an optional sign and digits.
+struct Reading {
+    double value = 0.0;
+    ConversionError error = ConversionError::None;
+};
+
+bool isDecimalNumber(std::string_view text) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+        }
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        if (digits() == 0) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+Reading readByHand(std::string_view text) {
+    const std::string number(withoutPastedBlanks(text));
+    if (!isDecimalNumber(number)) {
+        return {0.0, ConversionError::NotANumber};
+    }
+    errno = 0;
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (std::isinf(value) && errno == ERANGE) {
+        return {0.0, ConversionError::Overflow};
+    }
+    return {value, ConversionError::None};
+}
+
 void checkReading(std::string_view text) {
     const Conversion c = TextToNumber(text);
-    const std::string copy(withoutPastedBlanks(text));
-    char* end = nullptr;
-    errno = 0;
-    const double reference = std::strtod(copy.c_str(), &end);
-    const std::size_t used = static_cast<std::size_t>(end - copy.c_str());
-    const bool strtodReadAll =
-        used > 0 && used == copy.size() && std::strlen(copy.c_str()) == copy.size();
-    switch (c.error) {
-    case ConversionError::None:
-        require(strtodReadAll && std::isfinite(reference), "accepted what strtod refuses", text);
-        require(sameDouble(c.value, reference), "value differs from strtod", text);
+    const Reading expected = readByHand(text);
+    require(c.error == expected.error, "reads otherwise than the hand-written rules", text);
+    if (c.ok()) {
+        require(sameDouble(c.value, expected.value), "value differs from strtod", text);
         checkWriting(c.value);
-        break;
-    case ConversionError::Overflow:
-        require(strtodReadAll && std::isinf(reference) && errno == ERANGE,
-                "overflow where strtod finds none", text);
-        break;
-    case ConversionError::NotANumber:
-        require(!(strtodReadAll && onlyNumberCharacters(copy)), "refused a plain number", text);
-        break;
     }
 }
 
-// The calculation walked through by hand: which boxes are rewritten, the values used, and
-// the four results with the first one that overflows.
+// The calculation walked through by hand: which boxes are rewritten, the values used, the
+// four results, the first one that overflows and the input the user is sent to for it.
 struct Expected {
     std::vector<BoxWrite> inputWrites;
     std::array<double, 5> values{};
@@ -162,6 +197,13 @@ struct Expected {
     ConversionError inputError = ConversionError::None;
     std::array<double, 4> results{};
     std::size_t failedResult = 4; // the first result that is not finite, or 4
+    Box blamed = Box::Text1;      // the input behind that result
+};
+
+// One step of a result and the input it grows with: the one to check when it overflows.
+struct Step {
+    double value;
+    Box blamed;
 };
 
 Expected walk(const std::array<std::string, 9>& texts) {
@@ -169,30 +211,49 @@ Expected walk(const std::array<std::string, 9>& texts) {
     constexpr double none = -std::numeric_limits<double>::infinity();
     constexpr std::array<double, 5> bounds{15.0, 2.0, none, none, none};
     constexpr std::array<std::string_view, 5> replacements{"15", "2", "0", "0", "0"};
+    constexpr std::array<double, 5> replacementValues{15.0, 2.0, 0.0, 0.0, 0.0};
+    constexpr std::array inputs{Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5};
     for (std::size_t i = 0; i < 5; ++i) {
-        const Conversion c = TextToNumber(texts[i]);
-        if (!texts[i].empty() && !c.ok()) {
+        const Reading read = readByHand(texts[i]);
+        if (!texts[i].empty() && read.error != ConversionError::None) {
             e.failedInput = i;
-            e.inputError = c.error;
+            e.inputError = read.error;
             return e;
         }
-        if (texts[i].empty() || c.value < bounds[i]) {
-            e.inputWrites.push_back({kInputBoxes[i], std::string(replacements[i])});
-            e.values[i] = TextToNumber(replacements[i]).value;
+        if (texts[i].empty() || read.value < bounds[i]) {
+            e.inputWrites.push_back({inputs[i], std::string(replacements[i])});
+            e.values[i] = replacementValues[i];
         } else {
-            e.values[i] = c.value;
+            e.values[i] = read.value;
         }
     }
     const auto [s, c, st, lt, w] = e.values;
     const double a = s / 144.0;
-    const double cg = st * 3.0 * lt / (s * 8.0) + c / 6.0;
-    const double steps[] = {st * 3.0, st * 3.0 * lt, s * 8.0};
-    e.results = {a, w / a, cg, st / s * 100.0};
-    for (std::size_t k = 0; k < 4 && e.failedResult == 4; ++k) {
-        const bool stepFailed = k == 2 && !std::all_of(std::begin(steps), std::end(steps),
-                                                       [](double v) { return std::isfinite(v); });
-        if (!std::isfinite(e.results[k]) || stepFailed) {
+    const double chordTerm = c / 6.0;
+    const double tripled = st * 3.0;
+    const double product = tripled * lt;
+    const double wingTerm = s * 8.0;
+    const double tailTerm = product / wingTerm;
+    const double share = st / s;
+    e.results = {a, w / a, tailTerm + chordTerm, share * 100.0};
+    const std::vector<Step> steps[] = {
+        {{a, Box::Text1}},
+        {{e.results[1], Box::Text5}},
+        {{chordTerm, Box::Text2},
+         {tripled, Box::Text3},
+         {product, Box::Text4},
+         {wingTerm, Box::Text1},
+         {tailTerm, Box::Text4},
+         {e.results[2], Box::Text2}},
+        {{share, Box::Text3}, {e.results[3], Box::Text3}},
+    };
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto failed = std::ranges::find_if(
+            steps[k], [](const Step& step) { return !std::isfinite(step.value); });
+        if (failed != steps[k].end()) {
             e.failedResult = k;
+            e.blamed = failed->blamed;
+            break;
         }
     }
     return e;
@@ -244,9 +305,10 @@ void checkCalculation(const Layout& layout) {
 
     if (e.failedInput == 5 && e.failedResult < 4) {
         require(outcome.error && outcome.error->box == kResultBoxes[e.failedResult] &&
-                    outcome.error->kind == BalanceErrorKind::TooLarge &&
-                    std::ranges::find(kInputBoxes, outcome.error->inputToFix) != kInputBoxes.end(),
+                    outcome.error->kind == BalanceErrorKind::TooLarge,
                 "result overflow not reported at its box", BoxName(kResultBoxes[e.failedResult]));
+        require(outcome.error->inputToFix == e.blamed, "overflow blamed on the wrong input",
+                BoxName(outcome.error->inputToFix));
     }
     if (e.failedInput == 5 && e.failedResult == 4) {
         const BalanceResults& r = outcome.results;
