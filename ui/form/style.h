@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace trimwise {
@@ -20,21 +19,24 @@ struct Rgb {
 // The background of every text box.
 inline constexpr Rgb kBoxGreen{0xCA, 0xEC, 0xC4};
 
-// A colour of the design, or none where the platform's system colour of that name is meant
-// (window text, button text).
-[[nodiscard]] constexpr std::optional<Rgb> FixedColour(TextColour colour) noexcept {
+// The system colours the design names are those of a classic light desktop, pinned: the
+// labels lie on a fixed light-grey picture and the boxes are a fixed green, so a dark or
+// high-contrast scheme's own colours would make them unreadable. Black text on a light-grey
+// button face.
+inline constexpr Rgb kButtonFace{0xF0, 0xF0, 0xF0};
+
+[[nodiscard]] constexpr Rgb DesignColour(TextColour colour) noexcept {
     switch (colour) {
-    case TextColour::Black:
-        return Rgb{0, 0, 0};
     case TextColour::ResultBlue:
-        return Rgb{0, 0, 0xC0};
+        return {0, 0, 0xC0};
     case TextColour::Red:
-        return Rgb{0xFF, 0, 0};
+        return {0xFF, 0, 0};
+    case TextColour::Black:
     case TextColour::WindowText:
     case TextColour::ButtonText:
         break;
     }
-    return std::nullopt;
+    return {0, 0, 0};
 }
 
 // A typeface of the design. Sizes are pixels, the design's points at 96 dpi, so that the

@@ -14,11 +14,8 @@
 namespace trimwise {
 namespace {
 
-QColor colourOf(TextColour colour, const QPalette& system) {
-    if (const std::optional<Rgb> fixed = FixedColour(colour)) {
-        return QColor(fixed->red, fixed->green, fixed->blue);
-    }
-    return system.color(colour == TextColour::WindowText ? QPalette::Text : QPalette::ButtonText);
+QColor qColour(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
 }
 
 QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
@@ -26,8 +23,8 @@ QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     box->setMaxLength(row.maxLength);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(kBoxGreen.red, kBoxGreen.green, kBoxGreen.blue));
-    palette.setColor(QPalette::Text, colourOf(row.colour, palette));
+    palette.setColor(QPalette::Base, qColour(kBoxGreen));
+    palette.setColor(QPalette::Text, qColour(DesignColour(row.colour)));
     box->setPalette(palette);
     if (const std::optional<Box> named = BoxOf(row)) {
         box->setAccessibleName(QString::fromStdString(AccessibleName(*named)));
@@ -43,7 +40,7 @@ QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
     label->setFocusPolicy(Qt::NoFocus);
     label->setTextFormat(Qt::PlainText);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colourOf(row.colour, palette));
+    palette.setColor(QPalette::WindowText, qColour(DesignColour(row.colour)));
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     label->setPalette(palette);
     label->setAutoFillBackground(row.opaque);
@@ -86,7 +83,7 @@ QFont FontFor(FontRole role) {
 QPalette LightSystemPalette() {
     // From the button face Qt derives the rest: black text, white fields. Unlike the
     // style's standard palette in Qt 6.4, it ignores the desktop's colour scheme.
-    return QPalette(QColor(0xF0, 0xF0, 0xF0));
+    return QPalette(qColour(kButtonFace));
 }
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {

@@ -10,12 +10,9 @@ namespace trimwise {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-// A text colour of the design, with the system's current colour where it names one.
-[[nodiscard]] inline COLORREF ColourOf(TextColour colour) noexcept {
-    if (const std::optional<Rgb> fixed = FixedColour(colour)) {
-        return ToColorRef(*fixed);
-    }
-    return GetSysColor(colour == TextColour::WindowText ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
+// A text colour of the design, pinned whatever the desktop's colour scheme.
+[[nodiscard]] constexpr COLORREF ColourOf(TextColour colour) noexcept {
+    return ToColorRef(DesignColour(colour));
 }
 
 } // namespace trimwise
