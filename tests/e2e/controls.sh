@@ -5,6 +5,13 @@
 #   read_window_output   prints the reader's lines (atspi_reader.py describes them) and fails
 #                        when the window does not answer
 
+# The test tools come in the environment that ctest sets.
+for tool in TRIMWISE_GRAB_WINDOW TRIMWISE_PRINT_LAYOUT TRIMWISE_READ_POINTER TRIMWISE_ASSETS; do
+    [[ -n ${!tool:-} && -e ${!tool} ]] || fail "$tool names no tool; run the test through ctest"
+done
+readonly GRABBER=$TRIMWISE_GRAB_WINDOW LAYOUT=$TRIMWISE_PRINT_LAYOUT
+readonly POINTER_READER=$TRIMWISE_READ_POINTER ASSETS=$TRIMWISE_ASSETS
+
 # The order in which Tab walks the controls, as the design has it; from the last it returns
 # to the first.
 readonly TAB_ORDER=(Command1 Text1 Text2 Text3 Text4 Text5 Text7 Text8 Text9 Text11)
@@ -17,10 +24,10 @@ declare -A CONTROL_BOX=() # name -> "left top width height" in client pixels
 declare -A NAME_AT=()     # "left,top,width,height" -> name
 
 # Takes every control's place from the layout tool, at the given dots per inch.
-#   load_layout <trimwise-print-layout> [dpi]
+#   load_layout [dpi]
 load_layout() {
     local name left top width height output
-    output=$("$1" ${2:+"$2"}) || fail "the layout tool failed"
+    output=$("$LAYOUT" ${1:+"$1"}) || fail "the layout tool failed"
     CONTROL_BOX=()
     NAME_AT=()
     while read -r name left top width height; do
@@ -43,6 +50,20 @@ control_point() {
     local x=$((left + width / 2))
     [[ -n ${2:-} ]] && x=$((left + $2))
     echo "$x,$((top + height / 2))"
+}
+
+# The middle of where the named controls overlap, in client pixels.
+overlap_point() {
+    local name left top width height x0=0 y0=0 x1=100000 y1=100000
+    for name in "$@"; do
+        read -r left top width height <<<"${CONTROL_BOX[$name]}"
+        ((left > x0)) && x0=$left
+        ((top > y0)) && y0=$top
+        ((left + width < x1)) && x1=$((left + width))
+        ((top + height < y1)) && y1=$((top + height))
+    done
+    ((x0 < x1 && y0 < y1)) || fail "$* do not overlap"
+    echo "$(((x0 + x1 - 1) / 2)),$(((y0 + y1 - 1) / 2))"
 }
 
 # A control's rectangle in client pixels, as x,y,width,height.

@@ -1,33 +1,41 @@
-// Saves one X window as a PNG and reports the colours at chosen points of it, so that the
-// end-to-end run keeps a picture of what the screen showed without any image tools.
-//   trimwise-grab-window <window-id> <file.png> [x,y | x,y,width,height ...]
-// Prints the picture's size as WIDTHxHEIGHT, then one #rrggbb line per point, or for a
-// rectangle the colour of its darkest pixel (where its text is drawn).
+// Saves one X window as a PNG and reports on chosen parts of it, so that the end-to-end run
+// keeps a picture of what the screen showed without any image tools.
+//   trimwise-grab-window <window-id> <file.png> [x,y | x,y,width,height | x,y,width,height,k ...]
+// Prints the picture's size as WIDTHxHEIGHT, then one line per part: for a point its colour
+// as #rrggbb; for a rectangle the colour of its darkest pixel (where its text is drawn); for a
+// rectangle with a block size k, "<blocks> <colours>": how many of its k x k blocks, counted
+// from its corner, are not of one colour, and how many colours it shows.
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QSet>
 #include <QTextStream>
 #include <array>
 #include <optional>
 
 namespace {
 
-std::optional<QRect> areaFrom(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 2 && parts.size() != 4) {
+struct Part {
+    QRect area;
+    int block = 0; // 0: no blocks asked for
+};
+
+std::optional<Part> partFrom(const QString& text) {
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() != 2 && fields.size() != 4 && fields.size() != 5) {
         return std::nullopt;
     }
-    std::array<int, 4> numbers{0, 0, 1, 1};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
+    std::array<int, 5> numbers{0, 0, 1, 1, 0};
+    for (qsizetype i = 0; i < fields.size(); ++i) {
         bool ok = false;
-        numbers[static_cast<std::size_t>(i)] = parts[i].toInt(&ok);
+        numbers[static_cast<std::size_t>(i)] = fields[i].toInt(&ok);
         if (!ok) {
             return std::nullopt;
         }
     }
-    return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+    return Part{QRect(numbers[0], numbers[1], numbers[2], numbers[3]), numbers[4]};
 }
 
 QColor darkestIn(const QImage& image, const QRect& area) {
@@ -43,6 +51,25 @@ QColor darkestIn(const QImage& image, const QRect& area) {
     return darkest;
 }
 
+QString blocksIn(const QImage& image, const QRect& area, int block) {
+    int mixed = 0;
+    QSet<QRgb> colours;
+    for (int top = area.top(); top + block <= area.bottom() + 1; top += block) {
+        for (int left = area.left(); left + block <= area.right() + 1; left += block) {
+            const QRgb first = image.pixel(left, top);
+            bool uniform = true;
+            for (int y = top; y < top + block; ++y) {
+                for (int x = left; x < left + block; ++x) {
+                    uniform = uniform && image.pixel(x, y) == first;
+                }
+            }
+            mixed += uniform ? 0 : 1;
+            colours.insert(first);
+        }
+    }
+    return QStringLiteral("%1 %2").arg(mixed).arg(colours.size());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,7 +78,7 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (args.size() < 3) {
-        err << "usage: trimwise-grab-window <window-id> <file.png> [x,y ...]\n";
+        err << "usage: trimwise-grab-window <window-id> <file.png> [x,y[,width,height[,k]] ...]\n";
         return 2;
     }
     bool idOk = false;
@@ -69,12 +96,17 @@ int main(int argc, char* argv[]) {
     }
     out << image.width() << 'x' << image.height() << '\n';
     for (qsizetype i = 3; i < args.size(); ++i) {
-        const std::optional<QRect> area = areaFrom(args[i]);
-        if (!area || area->isEmpty() || !image.rect().contains(*area)) {
+        const std::optional<Part> part = partFrom(args[i]);
+        if (!part || part->area.isEmpty() || !image.rect().contains(part->area) ||
+            part->block < 0) {
             err << "point or rectangle " << args[i] << " lies outside the picture\n";
             return 2;
         }
-        out << darkestIn(image, *area).name() << '\n';
+        if (part->block > 0) {
+            out << blocksIn(image, part->area, part->block) << '\n';
+        } else {
+            out << darkestIn(image, part->area).name() << '\n';
+        }
     }
     return 0;
 }

@@ -2,11 +2,12 @@
 # The real program on a private X server, driven as a person would drive it: clicks at the
 # controls' places on the screen and typed keys (through XTEST), the window read back over
 # AT-SPI as a screen reader reads it.
-#   run_e2e.sh <trimwise> <trimwise-grab-window> <trimwise-print-layout> <artifact-dir>
+#   run_e2e.sh <trimwise> <artifact-dir>
+# The test tools come in the environment (controls.sh names them).
 set -euo pipefail
 
-[[ $# -eq 4 ]] || {
-    echo "usage: $0 <trimwise> <trimwise-grab-window> <trimwise-print-layout> <artifact-dir>" >&2
+[[ $# -eq 2 ]] || {
+    echo "usage: $0 <trimwise> <artifact-dir>" >&2
     exit 2
 }
 # Everything below runs inside its own session bus, with its accessibility bus, which end
@@ -15,9 +16,7 @@ if [[ -z ${TRIMWISE_PRIVATE_SESSION_BUS:-} ]]; then
     exec dbus-run-session -- env TRIMWISE_PRIVATE_SESSION_BUS=1 "$0" "$@"
 fi
 PROGRAM=$(realpath "$1")
-GRABBER=$(realpath "$2")
-LAYOUT=$(realpath "$3")
-ARTIFACTS=$4
+ARTIFACTS=$2
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=x_session.sh
 source "$here/x_session.sh"
@@ -39,6 +38,8 @@ trap 'exit 130' INT TERM
 
 # The hooks of scenario_steps.sh for the Qt window.
 readonly ARTIFACT_NAME=trimwise
+# Qt draws the pointer pictures at their own size; the desktop scales the whole screen.
+readonly POINTER_FACTOR=1
 
 read_window_output() {
     /usr/bin/python3 "$here/atspi_reader.py" "$APP_PID"
@@ -87,7 +88,7 @@ check_dark_theme() {
     expect_app_exit "a click on EXIT on a dark theme"
 }
 
-load_layout "$LAYOUT"
+load_layout
 start_x_server
 # The accessibility bus starts on demand; Qt looks for it when it starts, so it must be up first.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \

@@ -2,13 +2,12 @@
 # The Windows program under Wine on a private X server, driven like the Linux one: clicks at
 # the controls' places and typed keys through XTEST, from the same scenarios. The window is
 # read back by a Windows helper in the same prefix, which asks it for its texts.
-#   run_wine_e2e.sh <trimwise.exe> <trimwise-read-boxes.exe> <trimwise-grab-window>
-#                   <trimwise-print-layout> <wine-prefix-dir> <artifact-dir>
+#   run_wine_e2e.sh <trimwise.exe> <trimwise-read-boxes.exe> <wine-prefix-dir> <artifact-dir>
+# The test tools come in the environment (controls.sh names them).
 set -euo pipefail
 
-[[ $# -eq 6 ]] || {
-    echo "usage: $0 <trimwise.exe> <trimwise-read-boxes.exe> <trimwise-grab-window>" \
-        "<trimwise-print-layout> <wine-prefix-dir> <artifact-dir>" >&2
+[[ $# -eq 4 ]] || {
+    echo "usage: $0 <trimwise.exe> <trimwise-read-boxes.exe> <wine-prefix-dir> <artifact-dir>" >&2
     exit 2
 }
 for built in "$1" "$2"; do
@@ -19,10 +18,8 @@ for built in "$1" "$2"; do
 done
 PROGRAM=$(realpath "$1")
 READER=$(realpath "$2")
-GRABBER=$(realpath "$3")
-LAYOUT=$(realpath "$4")
-PREFIX=$5
-ARTIFACTS=$6
+PREFIX=$3
+ARTIFACTS=$4
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=x_session.sh
 source "$here/x_session.sh"
@@ -84,14 +81,73 @@ settle_clipboard() {
     sleep 0.25
 }
 
-load_layout "$LAYOUT"
-start_x_server
+# The window at the display scales that laptops ship with, set as a user sets them, through
+# the prefix's dots per inch, which Wine reads when its server starts.
+use_scale() {
+    local dpi=$1
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1 || fail "could not set the prefix's dots per inch to $dpi"
+    wineserver -k >/dev/null 2>&1 || true
+    wine_server_start
+    load_layout "$dpi"
+    POINTER_FACTOR=$((dpi >= 2 * 96 ? dpi / 96 : 1))
+    echo "-- at $dpi dots per inch"
+}
+
+# At twice the design's scale every pixel of the dove, where no text lies over or under it,
+# is drawn as an exact block of two by two.
+check_picture_blocks() {
+    local left top width height text_top text_left report blocks colours
+    read -r left top width height <<<"${CONTROL_BOX[Image1]}"
+    read -r _ text_top _ <<<"${CONTROL_BOX[Label21]}"
+    read -r text_left _ <<<"${CONTROL_BOX[Label14]}"
+    report=$("$GRABBER" "$APP_WINDOW" "$ARTIFACTS/$ARTIFACT_NAME-192dpi.png" \
+        "$left,$top,$((text_left - left)),$((text_top - top)),2") ||
+        fail "could not grab the window at 192 dots per inch"
+    read -r blocks colours <<<"$(tail -n 1 <<<"$report")"
+    ((blocks == 0)) || fail "$blocks blocks of the dove at 192 dots per inch are not one colour"
+    ((colours > 20)) || fail "the dove at 192 dots per inch shows only $colours colours"
+    echo "ok: at 192 dots per inch each pixel of the dove is a 2x2 block ($colours colours)"
+}
+
+# The size and places at every scale; the start, the tab order and the worked case at 150 per
+# cent; the pointers and the pictures' blocks at 200 per cent.
+check_scales() {
+    local dpi
+    for dpi in 120 144 192; do
+        use_scale "$dpi"
+        start_app "$ARTIFACTS/$ARTIFACT_NAME-${dpi}dpi.log"
+        check_geometry
+        if ((dpi == 144)); then
+            check_start_state
+            clear_all_boxes
+            type_inputs 600,10,120,25,48
+            click_control Text9
+            expect_window "the worked case at $dpi dots per inch" "${ALL_BOXES[*]}" \
+                "600,10,120,25,48,4.16666,11.52,3.54166,20" Text9
+            echo "ok: the worked case at $dpi dots per inch"
+        fi
+        if ((dpi == 192)); then
+            check_picture_blocks
+            check_pointers
+        fi
+        click_control Command1
+        expect_app_exit "a click on EXIT at $dpi dots per inch"
+    done
+    use_scale 96
+}
+
+# Room for the window at twice the design's scale.
+X_SCREEN_SIZE=2048x1536 start_x_server
 wine_session_start "$PREFIX" "$ARTIFACTS/wineboot.log"
+use_scale 96
 
 run_shared_steps
 
 start_app "$ARTIFACTS/trimwise-wine-close.log"
 press alt+F4
 expect_app_exit "closing the window with Alt+F4"
+
+check_scales
 
 echo "wine e2e: all checks passed; screenshots in $ARTIFACTS"

@@ -2,7 +2,9 @@
 # The steps every front end goes through, written once. Sourced by the runners after
 # x_session.sh, controls.sh and scenarios.sh. Each runner defines, besides the reader of
 # controls.sh, settle_clipboard, which waits until the program can see a new clipboard,
-# and sets ARTIFACT_NAME, the start of its pictures' and logs' names. Every check reads the
+# and sets ARTIFACT_NAME, the start of its pictures' and logs' names, and POINTER_FACTOR.
+# The test tools come in the environment: TRIMWISE_GRAB_WINDOW, TRIMWISE_PRINT_LAYOUT,
+# TRIMWISE_READ_POINTER, and TRIMWISE_ASSETS, the folder of the picture files. Every check reads the
 # window back; a step says "ok" only after the read that proves it.
 
 readonly EMPTY_BOXES=",,,,,,,,"
@@ -296,6 +298,36 @@ check_pasted_figures() {
     done
 }
 
+# The pointer as the X server shows it. From twice the design's dots per inch on, each pixel
+# of the picture is a block of the whole factor.
+pointer_is() {
+    "$POINTER_READER" "$ASSETS/$1.ico" "$POINTER_FACTOR" >/dev/null 2>&1
+}
+
+# Each jump of the mouse shows the picture of what lies under it at once, with no further
+# movement; over a box's border too.
+check_pointers() {
+    local entry where picture point previous="" left top rest
+    for entry in "${POINTERS[@]}"; do
+        IFS='|' read -r where picture <<<"$entry"
+        [[ $picture != "$previous" ]] || fail "the pointer table repeats $picture: a stale pointer would pass"
+        case $where in
+            bare) point=$(beside_the_balance_box) ;;
+            "corner "*)
+                read -r left top rest <<<"${CONTROL_BOX[${where#corner }]}"
+                point="$left,$top"
+                ;;
+            *) read -r -a names <<<"$where" && point=$(overlap_point "${names[@]}") ;;
+        esac
+        move_to "$point"
+        wait_until 2 pointer_is "$picture" ||
+            fail "over $where the pointer is not $picture: $("$POINTER_READER" "$ASSETS/$picture.ico" "$POINTER_FACTOR" 2>&1)"
+        previous=$picture
+    done
+    app_running || fail "the program ended while the mouse moved"
+    echo "ok: the pointer shows its picture at once after each jump, box borders included"
+}
+
 check_ending_keys() {
     local key
     for key in "${ENDING_KEYS[@]}"; do
@@ -314,6 +346,7 @@ run_shared_steps() {
     check_start_state
     check_calculations
     save_screenshot
+    check_pointers
     check_key_rules
     check_paste_rules
     check_enter_and_esc

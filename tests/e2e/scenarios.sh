@@ -66,5 +66,27 @@ readonly PASTED_FIGURES=(
     '600\n|\t10|120\r\n|25\xc2\xa0| 48 |4.16666,11.52,3.54166,20'
 )
 
+# Where the mouse jumps to in one move: the middle of the controls named, or of where they
+# overlap; "corner" of a box, its top-left pixel on its border; "bare", the window between
+# controls | the pointer picture that must show there at once. No two in a row are alike.
+readonly POINTERS=(
+    "bare|LaughingFacePointer"
+    "Label21 Image1|WarningPointer"
+    "Image1|SmilingFacePointer"
+    "Label14|LaughingFacePointer"
+    "Image1 Label14|SmilingFacePointer"
+    "corner Text1|HandPointer"
+    "corner Text7|NeutralFacePointer"
+    "corner Text2|HandPointer"
+    "corner Text8|NeutralFacePointer"
+    "corner Text3|HandPointer"
+    "corner Text11|NeutralFacePointer"
+    "corner Text4|HandPointer"
+    "corner Text9|BananaPointer"
+    "corner Text5|HandPointer"
+    "Command1|SadFacePointer"
+    "bare|LaughingFacePointer"
+)
+
 # Keys that end the program right after its start, with the focus on EXIT.
 readonly ENDING_KEYS=(space Return KP_Enter)

@@ -44,13 +44,14 @@ x_server_ready_or_gone() {
     ! kill -0 "$XVFB_PID" 2>/dev/null || xdpyinfo >/dev/null 2>&1
 }
 
-# Starts Xvfb on the first free display from :90 on. No window manager: windows keep the
-# places they ask for and the program sets the keyboard focus itself.
+# Starts Xvfb on the first free display from :90 on, X_SCREEN_SIZE pixels large (1024x768
+# unless set). No window manager: windows keep the places they ask for and the program sets
+# the keyboard focus itself.
 start_x_server() {
     local display
     for display in $(seq 90 150); do
         [[ -e /tmp/.X${display}-lock || -e /tmp/.X11-unix/X${display} ]] && continue
-        Xvfb ":${display}" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+        Xvfb ":${display}" -screen 0 "${X_SCREEN_SIZE:-1024x768}x24" -dpi 96 -nolisten tcp -noreset \
             >/dev/null 2>&1 </dev/null &
         XVFB_PID=$!
         export DISPLAY=":${display}"

@@ -36,10 +36,10 @@ HWND ChildWindow(HWND form, const ControlSpec& control) noexcept {
     return GetDlgItem(form, ControlId(control));
 }
 
-void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts) {
+void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi) {
     for (const ControlSpec* control : TabChain()) {
         const WindowClass windowClass = classOf(*control);
-        const RECT box = RectOf(*control);
+        const RECT box = RectOf(*control, dpi);
         HWND child = CreateWindowExW(
             windowClass.extendedStyle, windowClass.name, Widen(control->text).c_str(),
             windowClass.style, box.left, box.top, box.right - box.left, box.bottom - box.top, form,
@@ -48,6 +48,16 @@ void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts) {
         if (control->kind == ControlKind::TextBox) {
             SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(control->maxLength), 0);
         }
+    }
+}
+
+void PlaceControls(HWND form, const Fonts& fonts, int dpi) {
+    for (const ControlSpec* control : TabChain()) {
+        HWND child = ChildWindow(form, *control);
+        const RECT box = RectOf(*control, dpi);
+        SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[control->font]), TRUE);
     }
 }
 

@@ -20,12 +20,16 @@ inline constexpr int kFirstControlId = 100;
 [[nodiscard]] const ControlSpec* RowOfWindow(HWND child) noexcept;
 [[nodiscard]] HWND ChildWindow(HWND form, const ControlSpec& control) noexcept;
 
-[[nodiscard]] inline RECT RectOf(const ControlSpec& control) noexcept {
-    const PixelBox box = BoxInPixels(control);
+// A control's box in the form's client pixels at that many dots per inch.
+[[nodiscard]] inline RECT RectOf(const ControlSpec& control, int dpi) noexcept {
+    const PixelBox box = BoxInPixels(control, dpi);
     return {box.left, box.top, box.right, box.bottom};
 }
 
 // Creates the child windows in tab order, the order in which Tab walks them.
-void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts);
+void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi);
+
+// Puts the child windows at their places for that many dots per inch, in those fonts.
+void PlaceControls(HWND form, const Fonts& fonts, int dpi);
 
 } // namespace trimwise

@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include "geometry.h"
 #include "style.h"
 #include "wide_text.h"
 
@@ -9,21 +10,32 @@ namespace {
 constexpr std::array kRoles{FontRole::Box, FontRole::Button, FontRole::Caption, FontRole::Hint,
                             FontRole::SmallPrint};
 
-Font createFont(FontRole role) {
+// "MS Sans Serif" and "Small Fonts" are bitmap faces, drawn for 96 dots per inch only; on a
+// larger scale Windows would stretch their pixels. There their TrueType sister, drawn to any
+// size, stands in.
+std::string_view faceAt(std::string_view face, int dpi) {
+    const bool bitmapFace = face == "MS Sans Serif" || face == "Small Fonts";
+    return bitmapFace && dpi != kDesignDpi ? "Microsoft Sans Serif" : face;
+}
+
+Font createFont(FontRole role, int dpi) {
     const FontSpec design = DesignFont(role);
-    // A negative height asks for the character height in pixels, without the leading.
-    return Font(CreateFontW(-design.pixelSize, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                            FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                            Widen(design.face).c_str()));
+    // A negative height asks for the character height in pixels, without the leading: the
+    // design's pixels at 96 dots per inch, grown with the display and rounded down, so that
+    // no text outgrows the box it was laid out in.
+    return Font(CreateFontW(-(design.pixelSize * dpi / kDesignDpi), 0, 0, 0,
+                            design.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                            dpi == kDesignDpi ? OUT_DEFAULT_PRECIS : OUT_TT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                            Widen(faceAt(design.face, dpi)).c_str()));
 }
 
 } // namespace
 
-Fonts::Fonts() {
+Fonts::Fonts(int dpi) {
     static_assert(kRoles.size() == std::tuple_size_v<decltype(fonts_)>);
     for (const FontRole role : kRoles) {
-        fonts_[static_cast<std::size_t>(role)] = createFont(role);
+        fonts_[static_cast<std::size_t>(role)] = createFont(role, dpi);
     }
 }
 

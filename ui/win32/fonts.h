@@ -7,10 +7,10 @@
 
 namespace trimwise {
 
-// One font for each text style of the design, at its size in pixels.
+// One font for each text style of the design, at its size for the display's dots per inch.
 class Fonts {
 public:
-    Fonts();
+    explicit Fonts(int dpi);
     [[nodiscard]] HFONT operator[](FontRole role) const noexcept;
 
 private:

@@ -3,13 +3,15 @@
 #include "accessibility.h"
 #include "colours.h"
 #include "controls.h"
+#include "dpi.h"
 #include "handlers.h"
 #include "paint.h"
+#include "pictures.h"
 #include "rules.h"
 #include "tooltips.h"
 #include "wide_text.h"
 
-#include <windowsx.h>
+#include <imm.h>
 
 namespace trimwise {
 namespace {
@@ -27,30 +29,28 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    // The form chooses the pointer itself, in WM_SETCURSOR.
+    // The form chooses the pointer itself, in WM_SETCURSOR, and paints every pixel.
     windowClass.hCursor = nullptr;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hbrBackground = nullptr;
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
 }
 
-// The frame around the client area that opens at its place and size.
-RECT frameAround() {
-    const PixelBox client = ClientInPixels();
-    RECT frame{client.left, client.top, client.right, client.bottom};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    return frame;
+// The frame around the client area that opens at its place and size at that scale.
+RECT frameAt(int dpi) {
+    const PixelBox client = ClientInPixels(dpi);
+    return FrameAround({client.left, client.top, client.right, client.bottom}, kStyle, dpi);
 }
 
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
-    : instance_(instance), boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
-      background_(BackgroundBitmap()),
+    : instance_(instance), background_(BackgroundPixels()),
+      boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
       bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
       smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
     registerClass(instance, windowProc);
-    const RECT frame = frameAround();
+    const RECT frame = frameAt(DpiOf(nullptr));
     // The window procedure takes the window on WM_NCCREATE and builds the controls on
     // WM_CREATE, both before CreateWindowExW returns.
     CreateWindowExW(0, kClassName, Widen(kForm1.title).c_str(), kStyle, frame.left, frame.top,
@@ -61,7 +61,15 @@ Form1::Form1(HINSTANCE instance)
 void Form1::build(HWND window) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-    CreateControls(window, instance_, fonts_);
+    // A display of another scale than the system's has a window of its own size.
+    const int dpi = DpiOf(window);
+    appearance_.emplace(dpi, background_);
+    if (dpi != DpiOf(nullptr)) {
+        const RECT frame = frameAt(dpi);
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    CreateControls(window, instance_, appearance_->fonts(), dpi);
     for (const ControlSpec* control : TabChain()) {
         HWND child = ChildWindow(window, *control);
         if (FiltersTypedKeys(*control)) {
@@ -72,6 +80,11 @@ void Form1::build(HWND window) {
             clickWatchers_.push_back(std::make_unique<ClickWatcher>(child, window, kBoxClicked));
         }
     }
+    // Windows hides focus rectangles and the caret's box until the keyboard is used, so a
+    // window opened with the mouse would not show that EXIT has the focus, and a digit typed
+    // then would vanish unexplained. Wine always shows them, so only Windows tells.
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                 0);
 }
 
 void Form1::show(int showCommand) const {
@@ -80,22 +93,43 @@ void Form1::show(int showCommand) const {
 }
 
 // Tooltips wait for the pointer to rest, and screen readers read the window once it is there.
+// The input boxes take no input method: only typed characters, each through the key filter,
+// and pastes reach them, as in a numeric field. Posted messages come before input, so no key
+// reaches a box before this has run. Wine has no input methods to show the difference.
 void Form1::finishAfterShown() {
-    AddToolTips(window(), instance_);
+    tips_ = AddToolTips(window(), instance_, appearance_->dpi());
+    for (const ControlSpec* control : TabChain()) {
+        if (FiltersTypedKeys(*control)) {
+            ImmAssociateContextEx(ChildWindow(window(), *control), nullptr, 0);
+        }
+    }
     if (!com_) {
         com_.emplace();
     }
     NameBoxesForScreenReaders(window());
 }
 
-const DovePicture& Form1::dove() {
+const Pixels& Form1::dove() {
     if (!dove_) {
         if (!com_) {
             com_.emplace();
         }
-        dove_ = LoadDove();
+        dove_ = DovePixels();
     }
     return *dove_;
+}
+
+// The window has moved to a display of another scale: it takes the frame Windows suggests
+// and lays itself out anew, with fonts, pictures and pointers made for that scale.
+void Form1::rescale(int dpi, const RECT& frame) {
+    Appearance& next = appearance_.emplace(dpi, background_);
+    PlaceControls(window(), next.fonts(), dpi);
+    if (tips_ != nullptr) {
+        MoveToolTips(tips_, window(), dpi);
+    }
+    SetWindowPos(window(), nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window(), nullptr, FALSE);
 }
 
 LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -126,7 +160,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
-        PaintForm(self, {fonts_, background_.get(), dove()});
+        PaintForm(self, *appearance_, dove());
         return 0;
     case WM_CTLCOLOREDIT: {
         const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
@@ -136,11 +170,13 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(boxBrush_.get());
     }
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT) {
-            SetCursor(cursorOver(reinterpret_cast<HWND>(wParam)));
+        if (setCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
             return TRUE;
         }
         break;
+    case WM_DPICHANGED:
+        rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ACTIVATE:
         // A minimised window keeps no focus to hand on.
         if (HIWORD(wParam) == 0) {
@@ -200,14 +236,27 @@ void Form1::keepFocus(bool activated) {
     SetFocus(lastFocus_ != nullptr ? lastFocus_ : ChildWindow(window(), FirstFocus()));
 }
 
-HCURSOR Form1::cursorOver(HWND window) {
-    if (window != this->window()) {
-        return cursors_[ShownPointer(RowOfWindow(window))];
+// The pointer over the form and every pixel of its boxes and button, borders included, is
+// the design's, chosen from where the mouse is now: the message that asks may be about an
+// older position when the mouse jumped. The frame and title bar keep the system's pointers.
+bool Form1::setCursor(HWND over, UINT hitTest) {
+    HWND self = window();
+    const ControlSpec* control = nullptr;
+    if (over == self) {
+        if (hitTest != HTCLIENT) {
+            return false;
+        }
+        POINT at{};
+        GetCursorPos(&at);
+        ScreenToClient(self, &at);
+        control = FrontMostAt(at.x, at.y, appearance_->dpi());
+    } else if (IsChild(self, over) != FALSE) {
+        control = RowOfWindow(over);
+    } else {
+        return false;
     }
-    const DWORD position = GetMessagePos();
-    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    ScreenToClient(window, &at);
-    return cursors_[ShownPointer(FrontMostAt(at.x, at.y))];
+    SetCursor(appearance_->cursors()[ShownPointer(control)]);
+    return true;
 }
 
 std::string Form1::boxText(Box which) const {

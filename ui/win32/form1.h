@@ -1,11 +1,9 @@
 #pragma once
 
-#include "fonts.h"
+#include "appearance.h"
 #include "form_view.h"
 #include "handles.h"
 #include "input_hooks.h"
-#include "pictures.h"
-#include "pointers.h"
 
 #include <memory>
 #include <optional>
@@ -37,25 +35,26 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void finishAfterShown();
-    const DovePicture& dove();
+    void rescale(int dpi, const RECT& frame);
+    const Pixels& dove();
     void keepFocus(bool activated);
     void command(int id);
     void clicked(HWND child);
+    [[nodiscard]] bool setCursor(HWND over, UINT hitTest);
     [[nodiscard]] HWND box(Box which) const noexcept;
-    [[nodiscard]] HCURSOR cursorOver(HWND window);
 
     HINSTANCE instance_;
-    Fonts fonts_;
+    Pixels background_;
     Brush boxBrush_;
-    Bitmap background_;
     // COM and the dove, which the system decodes through it, come once the window is on
     // screen, at the first paint: starting them takes longer than all else the window needs.
     std::optional<ComApartment> com_;
-    std::optional<DovePicture> dove_;
-    PointerCursors cursors_;
+    std::optional<Pixels> dove_;
+    std::optional<Appearance> appearance_;
     Icon bigIcon_;
     Icon smallIcon_;
     std::vector<std::unique_ptr<ClickWatcher>> clickWatchers_;
+    HWND tips_ = nullptr; // owned by the window, and destroyed with it
     HWND lastFocus_ = nullptr;
     // Last, so that the window goes first, while everything it uses still exists.
     Window window_;

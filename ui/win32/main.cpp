@@ -1,9 +1,11 @@
+#include "dpi.h"
 #include "form1.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
+    trimwise::DeclareDpiAwareness();
     trimwise::Form1 form(instance);
     if (form.window() == nullptr) {
         return 1;

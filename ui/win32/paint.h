@@ -1,19 +1,12 @@
 #pragma once
 
-#include "fonts.h"
-#include "pictures.h"
+#include "appearance.h"
 
 namespace trimwise {
 
-// What the form draws itself: the background, and the controls that have no windows.
-struct Surface {
-    const Fonts& fonts;
-    HBITMAP background;
-    const DovePicture& dove;
-};
-
-// Answers WM_PAINT: draws the whole surface off screen, then shows it in one piece, so that
-// nothing flickers.
-void PaintForm(HWND form, const Surface& surface);
+// Answers WM_PAINT: draws the background and the controls that have no windows of their own,
+// back to front, off screen, then shows them in one piece, so that nothing flickers. The dove
+// is drawn from its decoded picture.
+void PaintForm(HWND form, Appearance& appearance, const Pixels& dove);
 
 } // namespace trimwise

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <ocidl.h>
+#include <olectl.h>
+#include <optional>
 
 namespace trimwise {
 namespace {
@@ -21,71 +23,104 @@ std::uint32_t readLe(Bytes bytes, std::size_t offset, std::size_t size) {
     return value;
 }
 
-// Each image in an icon file: width, height, byte count and offset in its directory.
-struct IconEntry {
-    int width;
-    int height;
-    std::size_t size;
-    std::size_t offset;
-};
-
-constexpr std::size_t kIconHeaderSize = 6;
-constexpr std::size_t kIconEntrySize = 16;
-
-std::vector<IconEntry> iconEntries(Bytes file) {
-    std::vector<IconEntry> entries;
-    if (file.size() < kIconHeaderSize || readLe(file, 2, 2) != 1) {
-        return entries;
+// The bytes of the image of that side in an icon file, if it has one.
+std::optional<Bytes> iconImage(Bytes file, int side) {
+    constexpr std::size_t kHeaderSize = 6;
+    constexpr std::size_t kEntrySize = 16;
+    if (file.size() < kHeaderSize || readLe(file, 2, 2) != 1) {
+        return std::nullopt;
     }
     const std::size_t count = readLe(file, 4, 2);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t at = kIconHeaderSize + i * kIconEntrySize;
-        if (at + kIconEntrySize > file.size()) {
+        const std::size_t at = kHeaderSize + i * kEntrySize;
+        if (at + kEntrySize > file.size()) {
             break;
         }
-        // A size byte of 0 stands for 256.
-        const auto side = [&](std::size_t offset) {
-            const std::uint32_t value = readLe(file, at + offset, 1);
-            return value == 0 ? 256 : static_cast<int>(value);
-        };
-        const IconEntry entry{side(0), side(1), readLe(file, at + 8, 4), readLe(file, at + 12, 4)};
-        if (entry.offset + entry.size <= file.size()) {
-            entries.push_back(entry);
+        const std::size_t size = readLe(file, at + 8, 4);
+        const std::size_t offset = readLe(file, at + 12, 4);
+        // A width byte of 0 stands for 256.
+        const auto width = static_cast<int>(readLe(file, at, 1));
+        if ((width == 0 ? 256 : width) == side && offset <= file.size() &&
+            size <= file.size() - offset) {
+            return file.subspan(offset, size);
         }
     }
-    return entries;
+    return std::nullopt;
+}
+
+// A top-down 32-bit DIB section and where its pixels lie.
+Bitmap dibSection(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+// The picture drawn on a plain colour, read back as pixels.
+Pixels renderedOn(IPicture& picture, SIZE size, COLORREF ground) {
+    void* bits = nullptr;
+    const Bitmap canvas = dibSection(size.cx, size.cy, &bits);
+    if (!canvas) {
+        return {};
+    }
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
+    const Selection selected(dc.get(), canvas.get());
+    const Brush brush(CreateSolidBrush(ground));
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(dc.get(), &all, brush.get());
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    picture.get_Width(&width);
+    picture.get_Height(&height);
+    // The source runs bottom-up in HIMETRIC, hence the start at the height and the negative
+    // extent.
+    picture.Render(dc.get(), 0, 0, size.cx, size.cy, 0, height, width, -height, nullptr);
+    GdiFlush();
+    Pixels pixels{size.cx, size.cy, {}};
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    pixels.argb.assign(first, first + static_cast<std::ptrdiff_t>(size.cx) * size.cy);
+    return pixels;
 }
 
 } // namespace
 
-Bitmap BackgroundBitmap() {
+Pixels BackgroundPixels() {
     const Bytes file = EmbeddedFile(kBackgroundPictureFile);
     constexpr std::size_t kFileHeaderSize = 14;
     if (file.size() < kFileHeaderSize + sizeof(BITMAPINFOHEADER) || readLe(file, 0, 2) != 0x4D42) {
         return {};
     }
-    BITMAPINFO info{};
-    std::memcpy(&info.bmiHeader, file.data() + kFileHeaderSize, sizeof(BITMAPINFOHEADER));
-    const BITMAPINFOHEADER& header = info.bmiHeader;
+    BITMAPINFOHEADER header{};
+    std::memcpy(&header, file.data() + kFileHeaderSize, sizeof header);
     // Rows of 24-bit pixels without a palette, each padded to a multiple of four bytes.
     if (header.biBitCount != 24 || header.biCompression != BI_RGB || header.biWidth <= 0) {
         return {};
     }
-    const std::size_t stride = ((static_cast<std::size_t>(header.biWidth) * 24 + 31) / 32) * 4;
-    const std::size_t rows = static_cast<std::size_t>(std::abs(header.biHeight));
+    const int width = header.biWidth;
+    const int height = std::abs(header.biHeight);
+    const std::size_t stride = ((static_cast<std::size_t>(width) * 24 + 31) / 32) * 4;
     const std::size_t offset = readLe(file, 10, 4);
-    if (offset + stride * rows > file.size()) {
+    if (offset + stride * static_cast<std::size_t>(height) > file.size()) {
         return {};
     }
-    void* pixels = nullptr;
-    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    if (bitmap) {
-        std::memcpy(pixels, file.data() + offset, stride * rows);
+    Pixels pixels{width, height,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    for (int y = 0; y < height; ++y) {
+        const int stored = header.biHeight > 0 ? height - 1 - y : y;
+        const std::size_t row = offset + stride * static_cast<std::size_t>(stored);
+        for (int x = 0; x < width; ++x) {
+            pixels.argb[static_cast<std::size_t>(y) * width + x] =
+                0xFF000000U | readLe(file, row + static_cast<std::size_t>(x) * 3, 3);
+        }
     }
-    return bitmap;
+    return pixels;
 }
 
-DovePicture LoadDove() {
+Pixels DovePixels() {
     const Bytes file = EmbeddedFile(kDovePictureFile);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, file.size());
     if (memory == nullptr) {
@@ -104,55 +139,63 @@ DovePicture LoadDove() {
                               __uuidof(IPicture), &rawPicture))) {
         return {};
     }
-    DovePicture dove{ComPtr<IPicture>(static_cast<IPicture*>(rawPicture)), {}};
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    dove.picture->get_Width(&width);
-    dove.picture->get_Height(&height);
-    // The picture keeps its size in hundredths of a millimetre, worked out from the screen's
-    // pixels per inch; this turns it back.
-    const WindowDc screen(nullptr);
-    constexpr int kHimetricPerInch = 2540;
-    dove.size.cx = MulDiv(width, GetDeviceCaps(screen.get(), LOGPIXELSX), kHimetricPerInch);
-    dove.size.cy = MulDiv(height, GetDeviceCaps(screen.get(), LOGPIXELSY), kHimetricPerInch);
+    const ComPtr<IPicture> picture(static_cast<IPicture*>(rawPicture));
+    // The GIF's own size, read from its logical screen.
+    const SIZE size{static_cast<LONG>(readLe(file, 6, 2)), static_cast<LONG>(readLe(file, 8, 2))};
+    // Drawn on black and on white, a transparent pixel takes the ground's colour and an opaque
+    // one keeps its own: where the two differ, nothing was drawn.
+    const Pixels onBlack = renderedOn(*picture, size, RGB(0, 0, 0));
+    const Pixels onWhite = renderedOn(*picture, size, RGB(255, 255, 255));
+    if (onBlack.argb.size() != onWhite.argb.size()) {
+        return {};
+    }
+    Pixels dove = onBlack;
+    for (std::size_t i = 0; i < dove.argb.size(); ++i) {
+        const bool drawn = (onBlack.argb[i] & 0xFFFFFFU) == (onWhite.argb[i] & 0xFFFFFFU);
+        dove.argb[i] = drawn ? 0xFF000000U | (onBlack.argb[i] & 0xFFFFFFU) : 0U;
+    }
     return dove;
 }
 
-void DrawDove(HDC dc, const DovePicture& dove, int x, int y) {
-    if (!dove.picture) {
-        return;
+Bitmap ToBitmap(const Pixels& pixels) {
+    void* bits = nullptr;
+    Bitmap bitmap = dibSection(pixels.width, pixels.height, &bits);
+    if (bitmap) {
+        std::memcpy(bits, pixels.argb.data(), pixels.argb.size() * sizeof(std::uint32_t));
     }
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    dove.picture->get_Width(&width);
-    dove.picture->get_Height(&height);
-    // The source runs bottom-up in HIMETRIC, hence the start at the height and the negative
-    // extent.
-    dove.picture->Render(dc, x, y, dove.size.cx, dove.size.cy, 0, height, width, -height, nullptr);
+    return bitmap;
 }
 
-Cursor PointerCursor(Pointer pointer) {
+Cursor PointerCursor(Pointer pointer, int factor) {
     const std::string_view name = PointerFile(pointer);
-    if (name.empty()) {
+    const std::optional<Bytes> image =
+        name.empty() ? std::nullopt : iconImage(EmbeddedFile(name), kPointerSize);
+    const Pixels small = image ? DecodeIconImage(*image) : Pixels{};
+    if (small.width != kPointerSize) {
         return {};
     }
-    const Bytes file = EmbeddedFile(name);
-    for (const IconEntry& entry : iconEntries(file)) {
-        if (entry.width != kPointerSize || entry.height != kPointerSize) {
-            continue;
+    const int side = kPointerSize * factor;
+    const Pixels large = ScaleArea(small, side, side);
+    // The mask is set where nothing is drawn; the colour carries its own alpha as well.
+    const auto maskStride = static_cast<std::size_t>((side + 15) / 16 * 2);
+    std::vector<BYTE> mask(maskStride * static_cast<std::size_t>(side), 0);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            if (large.at(x, y) >> 24U == 0) {
+                mask[static_cast<std::size_t>(y) * maskStride + static_cast<std::size_t>(x / 8)] |=
+                    static_cast<BYTE>(0x80U >> static_cast<unsigned>(x % 8));
+            }
         }
-        // A cursor resource is the icon image behind its hot spot, two 16-bit words.
-        std::vector<BYTE> resource(4 + entry.size);
-        const auto hotSpot = static_cast<WORD>(kPointerHotSpot);
-        std::memcpy(resource.data(), &hotSpot, sizeof hotSpot);
-        std::memcpy(resource.data() + 2, &hotSpot, sizeof hotSpot);
-        std::memcpy(resource.data() + 4, file.data() + entry.offset, entry.size);
-        constexpr DWORD kResourceFormat = 0x00030000;
-        return Cursor(CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()),
-                                               FALSE, kResourceFormat, kPointerSize, kPointerSize,
-                                               LR_DEFAULTCOLOR));
     }
-    return {};
+    const Bitmap colour = ToBitmap(large);
+    const Bitmap monochrome(CreateBitmap(side, side, 1, 1, mask.data()));
+    ICONINFO info{};
+    info.fIcon = FALSE;
+    info.xHotspot = static_cast<DWORD>(kPointerHotSpot * factor);
+    info.yHotspot = static_cast<DWORD>(kPointerHotSpot * factor);
+    info.hbmMask = monochrome.get();
+    info.hbmColor = colour.get();
+    return Cursor(CreateIconIndirect(&info));
 }
 
 Icon ApplicationIcon(HINSTANCE instance, int size) {

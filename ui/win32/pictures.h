@@ -2,29 +2,25 @@
 
 #include "handles.h"
 #include "layout_table.h"
-
-#include <ocidl.h>
-#include <olectl.h>
+#include "pixels.h"
 
 namespace trimwise {
 
-// The background, drawn from the BMP's own bytes; null if they are not a plain bitmap.
-[[nodiscard]] Bitmap BackgroundBitmap();
+// The pictures built into the program, decoded from their own bytes.
 
-// The dove's first frame, decoded by the system with its transparent colour, and its size
-// in pixels.
-struct DovePicture {
-    ComPtr<IPicture> picture;
-    SIZE size{};
-};
-[[nodiscard]] DovePicture LoadDove();
+// The background, from the BMP's 24-bit rows; empty if they are not a plain bitmap.
+[[nodiscard]] Pixels BackgroundPixels();
 
-// Draws the dove at its own size with its top-left corner at (x, y).
-void DrawDove(HDC dc, const DovePicture& dove, int x, int y);
+// The dove's first frame with its transparent pixels clear, decoded by the system's picture
+// decoder: COM must be up on this thread.
+[[nodiscard]] Pixels DovePixels();
 
-// The 32 x 32 image of a pointer picture as a cursor aiming with its centre; null for
-// Pointer::None.
-[[nodiscard]] Cursor PointerCursor(Pointer pointer);
+// Pixels as a bitmap GDI can draw and blend.
+[[nodiscard]] Bitmap ToBitmap(const Pixels& pixels);
+
+// The 32 x 32 image of a pointer picture, each pixel a factor x factor block, as a cursor
+// aiming with its centre; null for Pointer::None.
+[[nodiscard]] Cursor PointerCursor(Pointer pointer, int factor);
 
 // The program's icon from its resources (icon group 1), at the given size.
 [[nodiscard]] Icon ApplicationIcon(HINSTANCE instance, int size);

@@ -1,8 +1,13 @@
 #include "pointers.h"
 
+#include "geometry.h"
 #include "pictures.h"
 
+#include <algorithm>
+
 namespace trimwise {
+
+PointerCursors::PointerCursors(int dpi) noexcept : factor_(std::max(1, dpi / kDesignDpi)) {}
 
 HCURSOR PointerCursors::operator[](Pointer pointer) {
     if (pointer == Pointer::None) {
@@ -10,7 +15,7 @@ HCURSOR PointerCursors::operator[](Pointer pointer) {
     }
     Cursor& cursor = cursors_[static_cast<std::size_t>(pointer)];
     if (!cursor) {
-        cursor = PointerCursor(pointer);
+        cursor = PointerCursor(pointer, factor_);
     }
     return cursor.get();
 }

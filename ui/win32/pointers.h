@@ -8,13 +8,17 @@
 namespace trimwise {
 
 // A cursor for each pointer picture, made the first time the pointer shows it, so that none
-// holds up the window's first appearance.
+// holds up the window's first appearance. From twice the design's dots per inch on, each
+// pixel of the picture is drawn as a block of the whole factor.
 class PointerCursors {
 public:
+    explicit PointerCursors(int dpi) noexcept;
+
     // The cursor of that picture; for Pointer::None, the window's.
     [[nodiscard]] HCURSOR operator[](Pointer pointer);
 
 private:
+    int factor_;
     std::array<Cursor, 8> cursors_;
 };
 

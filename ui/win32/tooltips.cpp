@@ -16,14 +16,17 @@ constexpr int kMaxTipWidth = 320;
 
 void addTool(HWND tips, TTTOOLINFOW tool, std::string_view text) {
     std::wstring wide = Widen(text);
-    tool.cbSize = sizeof tool;
+    // Without a manifest Windows gives the program comctl32 5.82, which refuses a tool of
+    // the later versions' size; the V2 size holds every field used here. Wine accepts both,
+    // so only a real Windows shows the difference.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.lpszText = wide.data();
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 } // namespace
 
-void AddToolTips(HWND form, HINSTANCE instance) {
+HWND AddToolTips(HWND form, HINSTANCE instance, int dpi) {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
     HWND tips =
@@ -46,9 +49,24 @@ void AddToolTips(HWND form, HINSTANCE instance) {
         } else {
             tool.uFlags = TTF_SUBCLASS;
             tool.uId = static_cast<UINT_PTR>(ControlId(*control));
-            tool.rect = RectOf(*control);
+            tool.rect = RectOf(*control, dpi);
         }
         addTool(tips, tool, control->toolTip);
+    }
+    return tips;
+}
+
+void MoveToolTips(HWND tips, HWND form, int dpi) {
+    for (const ControlSpec& control : kControls) {
+        if (TakesFocus(control) || control.toolTip.empty()) {
+            continue;
+        }
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = form;
+        tool.uId = static_cast<UINT_PTR>(ControlId(control));
+        tool.rect = RectOf(control, dpi);
+        SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 

@@ -1,0 +1,108 @@
+#include "pixels.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace trimwise {
+namespace {
+
+// Two by two pixels of four colours, and a fully transparent one among them.
+Pixels checker() {
+    return {2, 2, {0xFF102030U, 0xFFFFFFFFU, 0x00000000U, 0xFF808080U}};
+}
+
+struct Factor {
+    int dpi;
+    int blocks; // each pixel becomes blocks x blocks
+};
+
+TEST(ScaleArea, WholeFactorsMakeExactBlocks) {
+    for (const auto& [dpi, blocks] : {Factor{96, 1}, Factor{192, 2}, Factor{288, 3}}) {
+        const Pixels source = checker();
+        const int side = ScaledSize(2, dpi);
+        ASSERT_EQ(side, 2 * blocks) << dpi;
+        const Pixels scaled = ScaleArea(source, side, side);
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                EXPECT_EQ(scaled.at(x, y), source.at(x / blocks, y / blocks))
+                    << dpi << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// At one and a half, the middle pixel of three covers half of each neighbour.
+TEST(ScaleArea, BetweenWholeFactorsAnEdgeSharesBothSides) {
+    const Pixels edge{2, 1, {0xFF000000U, 0x00000000U}}; // opaque black, then nothing
+    ASSERT_EQ(ScaledSize(2, 144), 3);
+    const Pixels scaled = ScaleArea(edge, 3, 1);
+    EXPECT_EQ(scaled.at(0, 0), 0xFF000000U);
+    EXPECT_EQ(scaled.at(1, 0), 0x80000000U); // half covered, colour premultiplied
+    EXPECT_EQ(scaled.at(2, 0), 0x00000000U);
+
+    const Pixels grey{2, 1, {0xFF000000U, 0xFFFFFFFFU}};
+    EXPECT_EQ(ScaleArea(grey, 3, 1).at(1, 0), 0xFF808080U);
+}
+
+TEST(ScaleArea, KeepsTheAverageColourOfTheWhole) {
+    const Pixels source = checker();
+    const Pixels scaled = ScaleArea(source, 5, 5);
+    std::uint64_t green = 0;
+    for (const std::uint32_t pixel : scaled.argb) {
+        green += pixel >> 8U & 0xFFU;
+    }
+    EXPECT_NEAR(static_cast<double>(green) / 25.0, (0x20 + 0xFF + 0x00 + 0x80) / 4.0, 1.0);
+}
+
+// The pointer pictures as Qt's own decoder reads their 32 x 32 images.
+TEST(DecodeIconImage, ReadsThePointersAsQtDoes) {
+    for (const char* name : {"HandPointer", "BananaPointer", "SadFacePointer", "WarningPointer"}) {
+        const QString path = QStringLiteral(TRIMWISE_ASSETS_DIR "/%1.ico").arg(name);
+        QImageReader reader(path);
+        QImage expected;
+        for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+            const QImage image = reader.read();
+            if (image.size() == QSize(32, 32)) {
+                expected = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            }
+        }
+        ASSERT_FALSE(expected.isNull()) << name;
+
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // The first directory entry is the 32 x 32 image: its size and offset.
+        const auto u32 = [&](int at) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+                   static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8U |
+                   static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16U |
+                   static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24U;
+        };
+        ASSERT_EQ(static_cast<unsigned char>(bytes[6]), 32) << name;
+        const auto image = std::as_bytes(std::span(bytes.constData(), bytes.size()))
+                               .subspan(u32(6 + 12), u32(6 + 8));
+        const Pixels decoded = DecodeIconImage(image);
+        ASSERT_EQ(decoded.width, 32) << name;
+        ASSERT_EQ(decoded.height, 32) << name;
+        std::set<std::uint32_t> colours;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                EXPECT_EQ(decoded.at(x, y), expected.pixel(x, y)) << name << " " << x << "," << y;
+                colours.insert(decoded.at(x, y));
+            }
+        }
+        EXPECT_GT(colours.size(), 2U) << name;
+    }
+}
+
+TEST(DecodeIconImage, RefusesWhatIsNotAFourBitIcon) {
+    const std::array<std::byte, 40> tooShort{};
+    EXPECT_EQ(DecodeIconImage(tooShort).width, 0);
+    EXPECT_EQ(DecodeIconImage({}).width, 0);
+}
+
+} // namespace
+} // namespace trimwise

@@ -1,0 +1,25 @@
+#include "appearance.h"
+
+#include "geometry.h"
+#include "pictures.h"
+
+namespace trimwise {
+
+Pixels AtScale(const Pixels& picture, int dpi) {
+    if (dpi == kDesignDpi) {
+        return picture;
+    }
+    return ScaleArea(picture, ScaledSize(picture.width, dpi), ScaledSize(picture.height, dpi));
+}
+
+Appearance::Appearance(int dpi, const Pixels& background)
+    : dpi_(dpi), fonts_(dpi), background_(ToBitmap(AtScale(background, dpi))), cursors_(dpi) {}
+
+HBITMAP Appearance::dove(const Pixels& decoded) {
+    if (!dove_) {
+        dove_ = ToBitmap(AtScale(decoded, dpi_));
+    }
+    return dove_.get();
+}
+
+} // namespace trimwise

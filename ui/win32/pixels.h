@@ -1,0 +1,40 @@
+#pragma once
+
+#include "geometry.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace trimwise {
+
+// A picture as 32-bit pixels, 0xAARRGGBB with the colour premultiplied by the alpha, in rows
+// from the top: the layout of a top-down 32-bit DIB section, which GDI draws and blends.
+// Plain C++, so that it is checked on any system.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> argb;
+
+    [[nodiscard]] std::uint32_t at(int x, int y) const {
+        return argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                    static_cast<std::size_t>(x)];
+    }
+};
+
+// The picture at another size by area averaging: each new pixel takes the old pixels it
+// covers, each weighted by how much of it it covers. At a whole factor every old pixel
+// becomes an exact block of new ones; in between, an edge shares its two sides' colours.
+[[nodiscard]] Pixels ScaleArea(const Pixels& source, int width, int height);
+
+// The size of a picture of `size` pixels at the design's 96 dots per inch, at `dpi`.
+[[nodiscard]] constexpr int ScaledSize(int size, int dpi) noexcept {
+    return (size * dpi + kDesignDpi / 2) / kDesignDpi;
+}
+
+// The image of an icon file's entry: a bitmap of 4 bits per pixel with its palette and its
+// 1-bit mask, as the program's pointer pictures are. Fully transparent where the mask is set;
+// empty if the entry is not of that kind.
+[[nodiscard]] Pixels DecodeIconImage(std::span<const std::byte> image);
+
+} // namespace trimwise
