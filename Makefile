@@ -31,12 +31,14 @@ windows:
 	$(CMAKE) --build --preset windows -j $(JOBS)
 
 # The Debian package of a Release build of the program: build/trimwise_<version>_amd64.deb
+# CPack gives the package's own members the modes the umask leaves, so it runs under the 022
+# that Debian's package builds use.
 package:
 	@scripts/deps.sh package
 	$(CMAKE) --preset package
 	$(CMAKE) --build --preset package -j $(JOBS)
 	rm -rf build-package/deb
-	$(CPACK) --preset package
+	umask 022 && $(CPACK) --preset package
 	@mkdir -p build
 	cp build-package/deb/trimwise_*_amd64.deb build/
 
