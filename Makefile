@@ -7,8 +7,8 @@ CPACK ?= cpack
 FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run windows package test test-suite test-asan test-fuzz bench fuzz \
-	artwork format tidy clean
+.PHONY: all deps build run windows package test test-suite test-asan test-fuzz test-reproducible \
+	bench fuzz artwork format tidy clean
 
 all: build
 
@@ -43,10 +43,10 @@ package:
 	cp build-package/deb/trimwise_*_amd64.deb build/
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a short fuzz run of the calculation.
+# a short fuzz run of the calculation, and trimwise.exe and the package built twice.
 test:
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz
+	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz test-reproducible
 
 test-suite:
 	$(CMAKE) --preset default
@@ -62,6 +62,11 @@ test-fuzz:
 	$(CMAKE) --preset fuzz
 	$(CMAKE) --build --preset fuzz -j $(JOBS)
 	$(CTEST) --preset fuzz
+
+# The tree's trimwise.exe and package against a second build from a clone elsewhere.
+test-reproducible: windows package
+	@scripts/deps.sh test
+	tests/reproducible/rebuild_and_compare.sh
 
 # The calculation, then start-up against a bare window: the Linux program, and trimwise.exe
 # under Wine.
