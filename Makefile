@@ -7,8 +7,8 @@ CPACK ?= cpack
 FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run windows package test test-suite test-asan test-fuzz bench fuzz \
-	artwork format tidy clean
+.PHONY: all deps build run windows package test test-suite test-asan test-fuzz test-reproducible \
+	bench fuzz artwork format tidy clean
 
 all: build
 
@@ -31,20 +31,22 @@ windows:
 	$(CMAKE) --build --preset windows -j $(JOBS)
 
 # The Debian package of a Release build of the program: build/trimwise_<version>_amd64.deb
+# CPack gives the package's own members the modes the umask leaves, so it runs under the 022
+# that Debian's package builds use.
 package:
 	@scripts/deps.sh package
 	$(CMAKE) --preset package
 	$(CMAKE) --build --preset package -j $(JOBS)
 	rm -rf build-package/deb
-	$(CPACK) --preset package
+	umask 022 && $(CPACK) --preset package
 	@mkdir -p build
 	cp build-package/deb/trimwise_*_amd64.deb build/
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a short fuzz run of the calculation.
+# a short fuzz run of the calculation, and trimwise.exe and the package built twice.
 test:
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz
+	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz test-reproducible
 
 test-suite:
 	$(CMAKE) --preset default
@@ -60,6 +62,11 @@ test-fuzz:
 	$(CMAKE) --preset fuzz
 	$(CMAKE) --build --preset fuzz -j $(JOBS)
 	$(CTEST) --preset fuzz
+
+# The tree's trimwise.exe and package against a second build from a clone elsewhere.
+test-reproducible: windows package
+	@scripts/deps.sh test
+	tests/reproducible/rebuild_and_compare.sh
 
 # The calculation, then start-up against a bare window: the Linux program, and trimwise.exe
 # under Wine.

@@ -22,6 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # metrics, which Liberation Sans shares.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The same package from every build: the DEB generator sorts the files and makes root their
+# owner, the folders are 755 whatever the umask, and the times of the files, the archives and
+# their members come from SOURCE_DATE_EPOCH, which cpack-source-date.cmake provides.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_TRIMWISE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-source-date.cmake)
 # The summary line is the project's description; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Trimwise tells a model builder where to balance a model aeroplane before its
