@@ -21,14 +21,18 @@ namespace {
 
 using namespace trimwise::artwork;
 
-// The median cut finds 171 colours; folding each frame's speckle (colours of fewer than
-// 8 pixels) leaves 167 in use, 123 to 151 in any one frame.
+// The median cut's colours, less each frame's speckle: colours of fewer than 8 pixels in a
+// frame fold into their nearest neighbours there.
 constexpr int kDoveColours = 171;
 constexpr int kDoveMinPixels = 8;
 constexpr int kDoveTransparentIndex = 182;
 constexpr int kDoveLoops = 1000;
 constexpr int kDoveDelay = 1; // hundredths of a second
 
+// The dove keeps all 18 frames of one wingbeat, and the pointer files keep the 16 x 16 images
+// of their designs beside the 32 x 32 ones, although the window shows only the dove's first
+// frame and the 32 x 32 pointers: each picture file is meant to be a complete picture of its
+// kind, an animation or an icon, usable beyond this window.
 QByteArray DoveGif() {
     // Edge pixels are blended with a grey near that of the background behind the dove.
     IndexedAnimation animation =
