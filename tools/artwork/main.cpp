@@ -10,16 +10,18 @@
 #include "ico_writer.h"
 #include "icon_designs.h"
 #include "palette_quantiser.h"
+#include "picture_names.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QSaveFile>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
+#include <string_view>
 
+namespace trimwise::artwork {
 namespace {
-
-using namespace trimwise::artwork;
 
 // The median cut's colours, less each frame's speckle: colours of fewer than 8 pixels in a
 // frame fold into their nearest neighbours there.
@@ -61,20 +63,23 @@ void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
     }
 }
 
+void Write(const QDir& folder, std::string_view name, const QByteArray& bytes) {
+    Write(folder, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), bytes);
+}
+
 void WriteAll(const QDir& folder) {
-    Write(folder, "BackgroundPicture.bmp",
-          EncodeBmp24(DrawBackground(), kBackgroundPixelsPerMetre));
-    Write(folder, "DovePicture.gif", DoveGif());
+    Write(folder, kBackgroundPictureFile, EncodeBmp24(DrawBackground(), kBackgroundPixelsPerMetre));
+    Write(folder, kDovePictureFile, DoveGif());
 
     const std::vector<IconImage> airliner = Airliner();
-    Write(folder, "WindowIcon.ico", EncodeIco(airliner));
-    Write(folder, "LaughingFacePointer.ico", EncodeIco(LaughingFace()));
-    Write(folder, "HandPointer.ico", EncodeIco(PointingHand()));
-    Write(folder, "NeutralFacePointer.ico", EncodeIco(NeutralFace()));
-    Write(folder, "BananaPointer.ico", EncodeIco(Banana()));
-    Write(folder, "SadFacePointer.ico", EncodeIco(SadFace()));
-    Write(folder, "WarningPointer.ico", EncodeIco(WarningSign()));
-    Write(folder, "SmilingFacePointer.ico", EncodeIco(SmilingFace()));
+    Write(folder, kWindowIconFile, EncodeIco(airliner));
+    Write(folder, kLaughingFacePointerFile, EncodeIco(LaughingFace()));
+    Write(folder, kHandPointerFile, EncodeIco(PointingHand()));
+    Write(folder, kNeutralFacePointerFile, EncodeIco(NeutralFace()));
+    Write(folder, kBananaPointerFile, EncodeIco(Banana()));
+    Write(folder, kSadFacePointerFile, EncodeIco(SadFace()));
+    Write(folder, kWarningPointerFile, EncodeIco(WarningSign()));
+    Write(folder, kSmilingFacePointerFile, EncodeIco(SmilingFace()));
 
     if (!folder.mkpath("icons")) {
         throw std::runtime_error("cannot make " + folder.filePath("icons").toStdString());
@@ -86,6 +91,7 @@ void WriteAll(const QDir& folder) {
 }
 
 } // namespace
+} // namespace trimwise::artwork
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -97,7 +103,7 @@ int main(int argc, char* argv[]) {
         if (!folder.exists()) {
             throw std::runtime_error(std::string("no such folder: ") + argv[1]);
         }
-        WriteAll(folder);
+        trimwise::artwork::WriteAll(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "trimwise-artwork: %s\n", error.what());
         return 1;
