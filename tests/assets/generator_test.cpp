@@ -69,11 +69,14 @@ std::string Difference(const QString& made, const QString& committed) {
         return out.str();
     }
     constexpr qsizetype kPalette = 13; // the global colour table follows the screen descriptor
+    std::vector<qsizetype> entries;
     for (qsizetype entry = 0; entry < 256; ++entry) {
-        const qsizetype at = kPalette + 3 * entry;
-        if (a.mid(at, 3) != b.mid(at, 3)) {
-            out << "; palette entry " << entry << " differs";
+        if (a.mid(kPalette + 3 * entry, 3) != b.mid(kPalette + 3 * entry, 3)) {
+            entries.push_back(entry);
         }
+    }
+    if (!entries.empty()) {
+        out << "; " << entries.size() << " palette entries differ, from entry " << entries.front();
     }
     const std::vector<QImage> madeFrames = GifFrames(made);
     const std::vector<QImage> committedFrames = GifFrames(committed);
