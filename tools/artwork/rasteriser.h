@@ -21,8 +21,8 @@ namespace trimwise::artwork {
 // was there. resolve() then gives each pixel the mean colour of its samples: each fill that
 // owns samples in the pixel adds its brush's colour at the centre of those samples, rounded
 // to whole levels, times their number, all summed in integers. Only + - * / and sqrt are
-// used, which IEEE 754 rounds the same way everywhere, and the build allows no FMA
-// contraction (C++20 without -march; no -ffast-math, -mfma or -ffp-contract=fast).
+// used, which IEEE 754 rounds the same way everywhere, and the generator is compiled with
+// -ffp-contract=off, so no multiply and add are fused into one rounding.
 class SupersampledCanvas {
 public:
     static constexpr int kSamplesPerSide = 16;
