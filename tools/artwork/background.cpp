@@ -23,12 +23,12 @@ int BackgroundLevel(int x, int y) {
     const std::int64_t dx = x - kLightX;
     const std::int64_t dy = y - kLightY;
     const std::int64_t scaledSquare = 400 * (dx * dx + dy * dy);
-    int steps = 0;
+    std::int64_t steps = 0;
     while ((2 * steps + 1) * (2 * steps + 1) * kTenthsOfAPixelPerLevel * kTenthsOfAPixelPerLevel <
            scaledSquare) {
         ++steps;
     }
-    return kLightLevel - steps;
+    return kLightLevel - static_cast<int>(steps);
 }
 
 QImage DrawBackground() {
