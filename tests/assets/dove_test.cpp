@@ -245,11 +245,15 @@ struct Reach {
     QPoint right;
 };
 
+std::size_t At(int x, int y) {
+    return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x);
+}
+
 Reach ReachOf(const std::vector<bool>& drawn) {
     Reach reach;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            if (!drawn[static_cast<std::size_t>(y * kWidth + x)]) {
+            if (!drawn[At(x, y)]) {
                 continue;
             }
             reach.top = reach.count == 0 ? QPoint(x, y) : reach.top;
@@ -266,14 +270,15 @@ Reach ReachOf(const std::vector<bool>& drawn) {
 // the highest point of the dove.
 TEST_F(DoveFrames, HoldTheHeadStillWhileTheWingsBeat) {
     ASSERT_EQ(frames_.size(), static_cast<std::size_t>(kFrames));
-    std::vector<bool> always(kWidth * kHeight, true);
+    std::vector<bool> always(At(0, kHeight), true);
     std::vector<Reach> reaches;
     for (const QImage& frame : frames_) {
-        std::vector<bool> drawn(kWidth * kHeight);
-        for (std::size_t i = 0; i < drawn.size(); ++i) {
-            drawn[i] = qAlpha(frame.pixel(static_cast<int>(i) % kWidth,
-                                          static_cast<int>(i) / kWidth)) != 0;
-            always[i] = always[i] && drawn[i];
+        std::vector<bool> drawn(always.size());
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                drawn[At(x, y)] = qAlpha(frame.pixel(x, y)) != 0;
+                always[At(x, y)] = always[At(x, y)] && drawn[At(x, y)];
+            }
         }
         reaches.push_back(ReachOf(drawn));
     }
