@@ -12,7 +12,7 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
 # fonts-wine gives Wine the classic faces that every Windows has.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
                xvfb xdotool xclip x11-utils libx11-dev libxfixes-dev libgif-dev wine wine64
-               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope)
+               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
 package_packages=(dpkg-dev file)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.

@@ -1,17 +1,22 @@
+#include "picture_names.h"
 #include "resource_bytes.h"
 
 #include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace trimwise::test {
 namespace {
 
-const QString kPath = QStringLiteral(":/assets/BackgroundPicture.bmp");
+const QString kPath = ResourcePath(kBackgroundPictureFile);
 constexpr int kWidth = 614;
 constexpr int kHeight = 302;
 constexpr int kRowBytes = 1844; // 614 pixels of 3 bytes, padded to whole words
+// The light falls on the ground just above the middle of the bottom edge, a little right.
+constexpr int kLightX = 400;
+constexpr int kLightY = 299;
 
 TEST(BackgroundHeader, IsUncompressedBottomUp24BitAt19685PixelsPerMetre) {
     const Bytes bmp(ReadResource(kPath));
@@ -38,7 +43,7 @@ TEST(BackgroundHeader, FirstStoredRowIsTheBottomOne) {
     const auto storedGrey = [&bmp](int storedRow, int x) {
         return bmp.u8(54 + storedRow * kRowBytes + x * 3);
     };
-    for (const int x : {0, 400, 613}) {
+    for (const int x : {0, kLightX, kWidth - 1}) {
         EXPECT_EQ(storedGrey(0, x), qRed(image.pixel(x, kHeight - 1))) << "x " << x;
         EXPECT_EQ(storedGrey(kHeight - 1, x), qRed(image.pixel(x, 0))) << "x " << x;
     }
@@ -55,23 +60,6 @@ protected:
     QImage image_;
 };
 
-TEST_F(BackgroundPicture, HasItsGreysAtTheCornersAndTheLightestPoint) {
-    struct Point {
-        const char* where;
-        int x;
-        int y;
-        int grey;
-    };
-    const Point points[] = {
-        {"top left", 0, 0, 180},           {"top right", 613, 0, 191},
-        {"bottom left", 0, 301, 188},      {"bottom right", 613, 301, 203},
-        {"lightest point", 400, 299, 221},
-    };
-    for (const Point& point : points) {
-        EXPECT_EQ(grey(point.x, point.y), point.grey) << point.where;
-    }
-}
-
 TEST_F(BackgroundPicture, IsNeutralGreyWithEveryLevelFrom180To221AndNothingElse) {
     std::set<int> levels;
     for (int y = 0; y < kHeight; ++y) {
@@ -85,25 +73,26 @@ TEST_F(BackgroundPicture, IsNeutralGreyWithEveryLevelFrom180To221AndNothingElse)
     EXPECT_EQ(levels.size(), 42u);
     EXPECT_EQ(*levels.begin(), 180);
     EXPECT_EQ(*levels.rbegin(), 221);
+    EXPECT_EQ(grey(kLightX, kLightY), 221) << "the lightest point";
+    EXPECT_EQ(grey(0, 0), 180) << "the top left corner, farthest from the light";
 }
 
-// A radial gradient without dithering never gets lighter on the way out from its centre.
-TEST_F(BackgroundPicture, DarkensSteadilyAwayFromTheLightestPoint) {
+// A radial gradient without dithering: the same grey at the same distance from the light,
+// and never lighter farther out.
+TEST_F(BackgroundPicture, DarkensSteadilyWithTheDistanceFromTheLight) {
+    std::map<int, int> greyAt; // by the squared distance from the light
     for (int y = 0; y < kHeight; ++y) {
-        for (int x = 1; x < kWidth; ++x) {
-            const bool outwards = x > 400;
-            const int nearer = outwards ? grey(x - 1, y) : grey(x, y);
-            const int farther = outwards ? grey(x, y) : grey(x - 1, y);
-            ASSERT_LE(farther, nearer) << "row " << y << " at x " << x;
+        for (int x = 0; x < kWidth; ++x) {
+            const int distance = (x - kLightX) * (x - kLightX) + (y - kLightY) * (y - kLightY);
+            const auto [first, added] = greyAt.try_emplace(distance, grey(x, y));
+            ASSERT_EQ(first->second, grey(x, y))
+                << "another grey at the distance of " << x << "," << y;
         }
     }
-    for (int x = 0; x < kWidth; ++x) {
-        for (int y = 1; y < kHeight; ++y) {
-            const bool outwards = y > 299;
-            const int nearer = outwards ? grey(x, y - 1) : grey(x, y);
-            const int farther = outwards ? grey(x, y) : grey(x, y - 1);
-            ASSERT_LE(farther, nearer) << "column " << x << " at y " << y;
-        }
+    int nearer = 255;
+    for (const auto& [distance, level] : greyAt) {
+        ASSERT_LE(level, nearer) << "lighter at squared distance " << distance;
+        nearer = level;
     }
 }
 
@@ -111,7 +100,7 @@ TEST_F(BackgroundPicture, DarkensSteadilyAwayFromTheLightestPoint) {
 TEST_F(BackgroundPicture, FallsLinearlyWithDistance) {
     for (int y = 0; y < kHeight; y += 7) {
         for (int x = 0; x < kWidth; x += 7) {
-            const double distance = std::hypot(x - 400.0, y - 299.0);
+            const double distance = std::hypot(x - kLightX, y - kLightY);
             EXPECT_NEAR(221 - grey(x, y), distance / 12.0, 1.0) << x << "," << y;
         }
     }

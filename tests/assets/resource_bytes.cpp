@@ -4,6 +4,11 @@
 
 namespace trimwise::test {
 
+QString ResourcePath(std::string_view file) {
+    return QStringLiteral(":/assets/") +
+           QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
+
 QByteArray ReadResource(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -3,8 +3,12 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <string_view>
 
 namespace trimwise::test {
+
+// Where the program finds a picture of assets/ among its resources.
+[[nodiscard]] QString ResourcePath(std::string_view file);
 
 // The whole of an embedded file, or nothing if it is missing.
 [[nodiscard]] QByteArray ReadResource(const QString& path);

@@ -10,25 +10,31 @@
 #include "ico_writer.h"
 #include "icon_designs.h"
 #include "palette_quantiser.h"
+#include "picture_names.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QSaveFile>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
+#include <string_view>
 
+namespace trimwise::artwork {
 namespace {
 
-using namespace trimwise::artwork;
-
-// The median cut finds 171 colours; folding each frame's speckle (colours of fewer than
-// 8 pixels) leaves 167 in use, 123 to 151 in any one frame.
+// The median cut's colours, less each frame's speckle: colours of fewer than 8 pixels in a
+// frame fold into their nearest neighbours there.
 constexpr int kDoveColours = 171;
 constexpr int kDoveMinPixels = 8;
 constexpr int kDoveTransparentIndex = 182;
 constexpr int kDoveLoops = 1000;
 constexpr int kDoveDelay = 1; // hundredths of a second
 
+// The dove keeps all 18 frames of one wingbeat, and the pointer files keep the 16 x 16 images
+// of their designs beside the 32 x 32 ones, although the window shows only the dove's first
+// frame and the 32 x 32 pointers: each picture file is meant to be a complete picture of its
+// kind, an animation or an icon, usable beyond this window.
 QByteArray DoveGif() {
     // Edge pixels are blended with a grey near that of the background behind the dove.
     IndexedAnimation animation =
@@ -57,20 +63,23 @@ void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
     }
 }
 
+void Write(const QDir& folder, std::string_view name, const QByteArray& bytes) {
+    Write(folder, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), bytes);
+}
+
 void WriteAll(const QDir& folder) {
-    Write(folder, "BackgroundPicture.bmp",
-          EncodeBmp24(DrawBackground(), kBackgroundPixelsPerMetre));
-    Write(folder, "DovePicture.gif", DoveGif());
+    Write(folder, kBackgroundPictureFile, EncodeBmp24(DrawBackground(), kBackgroundPixelsPerMetre));
+    Write(folder, kDovePictureFile, DoveGif());
 
     const std::vector<IconImage> airliner = Airliner();
-    Write(folder, "WindowIcon.ico", EncodeIco(airliner));
-    Write(folder, "LaughingFacePointer.ico", EncodeIco(LaughingFace()));
-    Write(folder, "HandPointer.ico", EncodeIco(PointingHand()));
-    Write(folder, "NeutralFacePointer.ico", EncodeIco(NeutralFace()));
-    Write(folder, "BananaPointer.ico", EncodeIco(Banana()));
-    Write(folder, "SadFacePointer.ico", EncodeIco(SadFace()));
-    Write(folder, "WarningPointer.ico", EncodeIco(WarningSign()));
-    Write(folder, "SmilingFacePointer.ico", EncodeIco(SmilingFace()));
+    Write(folder, kWindowIconFile, EncodeIco(airliner));
+    Write(folder, kLaughingFacePointerFile, EncodeIco(LaughingFace()));
+    Write(folder, kHandPointerFile, EncodeIco(PointingHand()));
+    Write(folder, kNeutralFacePointerFile, EncodeIco(NeutralFace()));
+    Write(folder, kBananaPointerFile, EncodeIco(Banana()));
+    Write(folder, kSadFacePointerFile, EncodeIco(SadFace()));
+    Write(folder, kWarningPointerFile, EncodeIco(WarningSign()));
+    Write(folder, kSmilingFacePointerFile, EncodeIco(SmilingFace()));
 
     if (!folder.mkpath("icons")) {
         throw std::runtime_error("cannot make " + folder.filePath("icons").toStdString());
@@ -82,6 +91,7 @@ void WriteAll(const QDir& folder) {
 }
 
 } // namespace
+} // namespace trimwise::artwork
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -93,7 +103,7 @@ int main(int argc, char* argv[]) {
         if (!folder.exists()) {
             throw std::runtime_error(std::string("no such folder: ") + argv[1]);
         }
-        WriteAll(folder);
+        trimwise::artwork::WriteAll(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "trimwise-artwork: %s\n", error.what());
         return 1;

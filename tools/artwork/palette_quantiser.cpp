@@ -194,13 +194,15 @@ IndexedAnimation Quantise(const std::vector<QImage>& frames, const QuantiserSett
     if (frames.empty() || settings.colourCount < 1 || settings.colourCount > 255) {
         throw std::invalid_argument("nothing to quantise");
     }
-    std::vector<QImage> straight;
     std::map<QRgb, std::int64_t> histogram;
     for (const QImage& frame : frames) {
-        straight.push_back(frame.convertToFormat(QImage::Format_ARGB32));
+        // Qt's own unpremultiplying rounds differently on different processors.
+        if (frame.format() != QImage::Format_ARGB32) {
+            throw std::invalid_argument("frames to quantise must be ARGB32, not premultiplied");
+        }
         for (int y = 0; y < frame.height(); ++y) {
             for (int x = 0; x < frame.width(); ++x) {
-                if (const auto colour = Flatten(straight.back().pixel(x, y), settings.matte)) {
+                if (const auto colour = Flatten(frame.pixel(x, y), settings.matte)) {
                     ++histogram[*colour];
                 }
             }
@@ -239,7 +241,7 @@ IndexedAnimation Quantise(const std::vector<QImage>& frames, const QuantiserSett
         ++next;
     }
 
-    for (const QImage& frame : straight) {
+    for (const QImage& frame : frames) {
         std::vector<std::uint8_t> indices;
         indices.reserve(static_cast<std::size_t>(frame.width() * frame.height()));
         for (int y = 0; y < frame.height(); ++y) {

@@ -1,33 +1,31 @@
 #pragma once
 
 #include "layout_table.h"
+#include "picture_names.h"
 
 #include <string_view>
 
 namespace trimwise {
 
-// The file names of the pictures built into the program, as they lie in assets/.
-inline constexpr std::string_view kBackgroundPictureFile = "BackgroundPicture.bmp";
-inline constexpr std::string_view kDovePictureFile = "DovePicture.gif";
-inline constexpr std::string_view kWindowIconFile = "WindowIcon.ico";
+// The file names themselves, k<Name>File, come from assets/pictures.cmake.
 
 // The picture of a pointer; empty for Pointer::None, where the window's pointer shows.
 [[nodiscard]] constexpr std::string_view PointerFile(Pointer pointer) noexcept {
     switch (pointer) {
     case Pointer::LaughingFace:
-        return "LaughingFacePointer.ico";
+        return kLaughingFacePointerFile;
     case Pointer::Hand:
-        return "HandPointer.ico";
+        return kHandPointerFile;
     case Pointer::NeutralFace:
-        return "NeutralFacePointer.ico";
+        return kNeutralFacePointerFile;
     case Pointer::Banana:
-        return "BananaPointer.ico";
+        return kBananaPointerFile;
     case Pointer::SadFace:
-        return "SadFacePointer.ico";
+        return kSadFacePointerFile;
     case Pointer::Warning:
-        return "WarningPointer.ico";
+        return kWarningPointerFile;
     case Pointer::SmilingFace:
-        return "SmilingFacePointer.ico";
+        return kSmilingFacePointerFile;
     case Pointer::None:
         break;
     }
