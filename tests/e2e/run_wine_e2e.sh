@@ -110,6 +110,40 @@ check_picture_blocks() {
     echo "ok: at 192 dots per inch each pixel of the dove is a 2x2 block ($colours colours)"
 }
 
+# A desktop colour scheme with white text, as High Contrast Black has it, leaves the labels
+# and the boxes' figures dark on their light grounds.
+check_colour_scheme() {
+    local colour name report
+    for name in ButtonText WindowText; do
+        wine reg add 'HKCU\Control Panel\Colors' /v "$name" /t REG_SZ /d "255 255 255" /f \
+            >/dev/null 2>&1 || fail "could not set the prefix's $name colour"
+    done
+    wineserver -k >/dev/null 2>&1 || true
+    wine_server_start
+    start_app "$ARTIFACTS/$ARTIFACT_NAME-white-text.log"
+    click_control Text1
+    type_text 600
+    expect_window "typing into Text1 with white system text" Text1 600 Text1
+    local left top width height
+    read -r left top width height <<<"${CONTROL_BOX[Text1]}"
+    report=$("$GRABBER" "$APP_WINDOW" "$ARTIFACTS/$ARTIFACT_NAME-white-text.png" \
+        "$(control_area Label1)" "$(control_area Label12)" "$(control_area Label18)" \
+        "$((left + 3)),$((top + 3)),$((width - 6)),$((height - 6))") ||
+        fail "could not grab the window with white system text"
+    for colour in $(tail -n +2 <<<"$report"); do
+        name=${colour#\#}
+        (($((16#${name:0:2})) + $((16#${name:2:2})) + $((16#${name:4:2})) < 3 * 80)) ||
+            fail "with white system text a label's or box's darkest pixel is $colour"
+    done
+    echo "ok: with white system text the labels and the box's figures stay dark"
+    click_control Command1
+    expect_app_exit "a click on EXIT with white system text"
+    for name in ButtonText WindowText; do
+        wine reg add 'HKCU\Control Panel\Colors' /v "$name" /t REG_SZ /d "0 0 0" /f \
+            >/dev/null 2>&1 || fail "could not set the prefix's $name colour back"
+    done
+}
+
 # The size and places at every scale; the start, the tab order and the worked case at 150 per
 # cent; the pointers and the pictures' blocks at 200 per cent.
 check_scales() {
@@ -148,6 +182,7 @@ start_app "$ARTIFACTS/trimwise-wine-close.log"
 press alt+F4
 expect_app_exit "closing the window with Alt+F4"
 
+check_colour_scheme
 check_scales
 
 echo "wine e2e: all checks passed; screenshots in $ARTIFACTS"
