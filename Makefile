@@ -25,6 +25,7 @@ run: build
 
 # trimwise.exe for 64-bit Windows, cross-built with MinGW-w64:
 # build-windows/ui/win32/trimwise.exe
+# and its installer, built with wixl: build-windows/trimwise-<version>-x64.msi
 windows:
 	@scripts/deps.sh windows
 	$(CMAKE) --preset windows
