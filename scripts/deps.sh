@@ -12,7 +12,7 @@ set -euo pipefail
 run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
                xvfb xdotool xclip x11-utils libx11-dev libgif-dev wine wine64 icoutils
-               qt6-gtk-platformtheme)
+               qt6-gtk-platformtheme msitools)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl)
 package_packages=(dpkg-dev file)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.
