@@ -25,6 +25,7 @@ run: build
 
 # trimwise.exe for 64-bit Windows, cross-built with MinGW-w64:
 # build-windows/ui/win32/trimwise.exe
+# and its installer, built with wixl: build-windows/trimwise-<version>-x64.msi
 windows:
 	@scripts/deps.sh windows
 	$(CMAKE) --preset windows
@@ -94,6 +95,20 @@ artwork:
 	$(CMAKE) --preset default
 	$(CMAKE) --build --preset default --target trimwise-artwork -j $(JOBS)
 	./build/tools/artwork/trimwise-artwork assets
+
+# Pictures of the Linux window and of trimwise.exe under Wine after the worked case, for the
+# README: docs/trimwise-linux.png and docs/trimwise-windows.png
+.PHONY: screenshots
+screenshots:
+	@scripts/deps.sh test
+	@$(MAKE) --no-print-directory windows
+	$(CMAKE) --preset default
+	$(CMAKE) --build --preset default -j $(JOBS) --target trimwise trimwise-grab-window \
+		trimwise-print-layout
+	tools/screenshots.sh build/ui/qt/trimwise build-windows/ui/win32/trimwise.exe \
+		build-windows/tests/e2e/box_reader/trimwise-read-boxes.exe \
+		build/tests/e2e/trimwise-grab-window build/tests/support/trimwise-print-layout \
+		build/screenshots docs
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running or testing Trimwise needs,
 # but only those that are missing, so a machine that has them is left alone.
 #   scripts/deps.sh run    what `make run` needs
-#   scripts/deps.sh windows  what `make windows` needs: CMake and the MinGW-w64 cross compiler
+#   scripts/deps.sh windows  what `make windows` needs: CMake, the MinGW-w64 cross compiler and
+#                            wixl for the installer
 #   scripts/deps.sh package  what `make package` needs: run, and what CPack runs for Depends
 #   scripts/deps.sh test   what `make test` needs (includes run, windows and package)
 #   scripts/deps.sh all    everything, also the artwork generator and the linters
@@ -12,8 +13,8 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
 # fonts-wine gives Wine the classic faces that every Windows has.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
                xvfb xdotool xclip x11-utils libx11-dev libxfixes-dev libgif-dev wine wine64
-               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user)
-windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
+               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user msitools)
+windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl)
 package_packages=(dpkg-dev file)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.
 release_test_packages=(lintian desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core

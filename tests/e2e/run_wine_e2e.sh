@@ -48,15 +48,9 @@ main_window_shown() {
     [[ -n $APP_WINDOW ]]
 }
 
-# The same as the Linux run, but through the Wine loader. The loader becomes the Windows
-# process, so its pid is the one on the program's windows.
+# The same as the Linux run, but through the Wine loader.
 start_app() {
-    APP_LOG=$1
-    wine "$PROGRAM" >"$APP_LOG" 2>&1 </dev/null &
-    APP_PID=$!
-    wait_until 30 main_window_shown || fail "the window \"Trimwise V1.2\" did not appear (log: $APP_LOG)"
-    xdotool windowfocus --sync "$APP_WINDOW"
-    wait_until 5 focus_in_app "$APP_WINDOW" || fail "the window did not take the keyboard focus"
+    start_wine_app "$1" "$PROGRAM"
 }
 
 read_window_output() {

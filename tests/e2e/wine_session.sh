@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # A Wine prefix of our own with a persistent wineserver, for running the Windows programs.
-# Sourced by run_wine_e2e.sh and the Wine start-up benchmark; wine_session_cleanup ends the
-# server and every Windows process in the prefix.
+# Sourced by run_wine_e2e.sh, the installer test, the screenshots and the Wine start-up
+# benchmark; wine_session_cleanup ends the server and every Windows process in the prefix.
 
 WINE_SERVER_UP=""
 
@@ -36,6 +36,20 @@ wine_session_start() {
 wine_server_start() {
     wineserver -p >/dev/null 2>&1 </dev/null
     WINE_SERVER_UP=yes
+}
+
+# The same as start_app of x_session.sh (sourced before), for a Windows program: started
+# through the Wine loader, which becomes the Windows process, so that its pid is the one on
+# the program's windows.
+#   start_wine_app <log-file> <program.exe>
+start_wine_app() {
+    APP_LOG=$1
+    wine "$2" >"$APP_LOG" 2>&1 </dev/null &
+    # shellcheck disable=SC2034 # x_session.sh's, like APP_LOG and APP_WINDOW
+    APP_PID=$!
+    wait_until 30 main_window_shown || fail "the window \"Trimwise V1.2\" did not appear (log: $APP_LOG)"
+    xdotool windowfocus --sync "$APP_WINDOW"
+    wait_until 5 focus_in_app "$APP_WINDOW" || fail "the window did not take the keyboard focus"
 }
 
 wine_session_cleanup() {
