@@ -45,30 +45,36 @@ struct GifLayout {
     bool trailer = false;
 };
 
+using Block = std::span<const std::uint8_t>;
+
+QByteArray Text(Block block) {
+    return {reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())};
+}
+
 // Reads the sub-blocks that follow a label; returns the offset after the terminator.
-qsizetype SkipSubBlocks(const Bytes& gif, qsizetype at, std::vector<QByteArray>* blocks) {
+std::size_t SkipSubBlocks(const ByteReader& gif, std::size_t at, std::vector<Block>* blocks) {
     while (at < gif.size()) {
-        const int length = gif.u8(at);
+        const std::size_t length = gif.u8(at);
         if (length == 0) {
             return at + 1;
         }
         if (blocks) {
-            blocks->push_back(gif.mid(at + 1, length));
+            blocks->push_back(gif.slice(at + 1, length));
         }
         at += 1 + length;
     }
     return at;
 }
 
-GifLayout ParseGif(const Bytes& gif) {
+GifLayout ParseGif(const ByteReader& gif) {
     GifLayout layout;
-    layout.signature = gif.mid(0, 6);
+    layout.signature = Text(gif.slice(0, 6));
     layout.width = gif.u16(6);
     layout.height = gif.u16(8);
     layout.screenFlags = gif.u8(10);
     layout.backgroundIndex = gif.u8(11);
     layout.aspect = gif.u8(12);
-    qsizetype at = 13;
+    std::size_t at = 13;
     if (layout.screenFlags & 0x80) {
         const int entries = 2 << (layout.screenFlags & 7);
         for (int i = 0; i < entries; ++i, at += 3) {
@@ -84,14 +90,14 @@ GifLayout ParseGif(const Bytes& gif) {
         }
         if (introducer == 0x21) {
             const int label = gif.u8(at + 1);
-            std::vector<QByteArray> blocks;
+            std::vector<Block> blocks;
             at = SkipSubBlocks(gif, at + 2, &blocks);
             if (label == 0xFF && blocks.size() >= 2) {
-                layout.application = blocks[0];
-                const Bytes loop(blocks[1]);
+                layout.application = Text(blocks[0]);
+                const ByteReader loop(blocks[1]);
                 layout.loopCount = loop.u8(0) == 1 ? loop.u16(1) : -1;
             } else if (label == 0xF9 && !blocks.empty()) {
-                const Bytes control(blocks[0]);
+                const ByteReader control(blocks[0]);
                 pending.controlFlags = control.u8(0);
                 pending.delay = control.u16(1);
                 pending.transparentIndex = control.u8(3);
@@ -118,9 +124,9 @@ GifLayout ParseGif(const Bytes& gif) {
 class DoveFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        const Bytes gif(ReadResource(kPath));
-        ASSERT_GT(gif.size(), 13) << "missing " << kPath.toStdString();
-        layout_ = ParseGif(gif);
+        const Bytes gif = ReadResource(kPath);
+        ASSERT_GT(gif.size(), 13U) << "missing " << kPath.toStdString();
+        layout_ = ParseGif(ByteReader(gif));
     }
     GifLayout layout_;
 };

@@ -1,3 +1,4 @@
+#include "icon_reader.h"
 #include "resource_bytes.h"
 
 #include <QImage>
@@ -25,20 +26,7 @@ constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kAqua = 0xFF00FFFF;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-// One image of an ICO file as stored: colours from its palette, and its AND mask.
-struct StoredIcon {
-    int size = 0;
-    std::vector<int> colourIndex; // row-major from the top
-    std::vector<bool> masked;
-    std::vector<QRgb> palette;
-
-    [[nodiscard]] int index(int x, int y) const {
-        return colourIndex[static_cast<std::size_t>(y * size + x)];
-    }
-    [[nodiscard]] bool transparent(int x, int y) const {
-        return masked[static_cast<std::size_t>(y * size + x)];
-    }
-};
+using StoredIcon = FourBitImage;
 
 struct IconCase {
     const char* name;
@@ -71,49 +59,13 @@ QString PathOf(const char* name) {
 // Walks the icon directory and each 4-bit image, checking the structure as it goes.
 std::vector<StoredIcon> ParseIco(const Bytes& ico) {
     std::vector<StoredIcon> icons;
-    EXPECT_EQ(ico.u16(0), 0);
-    EXPECT_EQ(ico.u16(2), 1) << "an icon, not a cursor";
-    const int count = ico.u16(4);
-    for (int i = 0; i < count; ++i) {
-        const qsizetype entry = 6 + 16 * i;
-        const int size = ico.u8(entry);
-        EXPECT_EQ(ico.u8(entry + 1), size) << "square";
-        EXPECT_EQ(ico.u8(entry + 2), 16) << "palette entries";
-        EXPECT_EQ(ico.u16(entry + 4), 1) << "planes";
-        EXPECT_EQ(ico.u16(entry + 6), 4) << "bits per pixel";
-        const std::uint32_t length = ico.u32(entry + 8);
-        const std::uint32_t offset = ico.u32(entry + 12);
-        EXPECT_LE(offset + length, static_cast<std::uint32_t>(ico.size()));
-
-        const Bytes dib(ico.mid(offset, length));
-        EXPECT_EQ(dib.u32(0), 40u) << "BITMAPINFOHEADER";
-        EXPECT_EQ(dib.i32(4), size);
-        EXPECT_EQ(dib.i32(8), size * 2) << "colour bitmap and mask";
-        EXPECT_EQ(dib.u16(12), 1);
-        EXPECT_EQ(dib.u16(14), 4);
-        EXPECT_EQ(dib.u32(16), 0u) << "BI_RGB";
-
-        StoredIcon icon;
-        icon.size = size;
-        for (int c = 0; c < 16; ++c) {
-            const qsizetype at = 40 + 4 * c;
-            icon.palette.push_back(qRgb(dib.u8(at + 2), dib.u8(at + 1), dib.u8(at)));
-        }
-        const int colourRow = (size * 4 + 31) / 32 * 4;
-        const int maskRow = (size + 31) / 32 * 4;
-        const qsizetype colours = 40 + 64;
-        const qsizetype mask = colours + colourRow * size;
-        EXPECT_EQ(static_cast<qsizetype>(length), mask + maskRow * size);
-        for (int y = 0; y < size; ++y) {
-            const int stored = size - 1 - y; // bottom-up
-            for (int x = 0; x < size; ++x) {
-                const int pair = dib.u8(colours + stored * colourRow + x / 2);
-                icon.colourIndex.push_back(x % 2 == 0 ? pair >> 4 : pair & 0x0F);
-                const int bits = dib.u8(mask + stored * maskRow + x / 8);
-                icon.masked.push_back((bits & (0x80 >> (x % 8))) != 0);
-            }
-        }
-        icons.push_back(std::move(icon));
+    for (const IconEntry& entry : ReadIconDirectory(ico)) {
+        EXPECT_EQ(entry.height, entry.width) << "square";
+        EXPECT_EQ(entry.paletteEntries, 16);
+        EXPECT_EQ(entry.planes, 1);
+        EXPECT_EQ(entry.bitsPerPixel, 4);
+        icons.push_back(ReadFourBitImage(entry.image));
+        EXPECT_EQ(icons.back().side, entry.width);
     }
     return icons;
 }
@@ -121,8 +73,8 @@ std::vector<StoredIcon> ParseIco(const Bytes& ico) {
 class IconFile : public ::testing::TestWithParam<IconCase> {
 protected:
     void SetUp() override {
-        const Bytes ico(ReadResource(PathOf(GetParam().name)));
-        ASSERT_GT(ico.size(), 6) << "missing " << GetParam().name;
+        const Bytes ico = ReadResource(PathOf(GetParam().name));
+        ASSERT_GT(ico.size(), 6U) << "missing " << GetParam().name;
         icons_ = ParseIco(ico);
     }
     std::vector<StoredIcon> icons_;
@@ -131,25 +83,27 @@ protected:
 TEST_P(IconFile, HoldsItsSizesLargestFirst) {
     std::vector<int> sizes;
     for (const StoredIcon& icon : icons_) {
-        sizes.push_back(icon.size);
+        sizes.push_back(icon.side);
     }
     EXPECT_EQ(sizes, GetParam().sizes);
 }
 
 TEST_P(IconFile, UsesTheVgaPalette) {
     for (const StoredIcon& icon : icons_) {
-        EXPECT_TRUE(std::equal(icon.palette.begin(), icon.palette.end(), kVga.begin(), kVga.end()))
-            << icon.size << " x " << icon.size;
+        for (std::size_t c = 0; c < kVga.size(); ++c) {
+            EXPECT_EQ(icon.palette[c], kVga[c] & 0xFFFFFFU)
+                << icon.side << " x " << icon.side << " entry " << c;
+        }
     }
 }
 
 // A masked pixel of any colour but black would invert the screen beneath the pointer.
 TEST_P(IconFile, IsTransparentRoundTheShapeAndNeverInverts) {
     for (const StoredIcon& icon : icons_) {
-        SCOPED_TRACE(std::to_string(icon.size) + " x " + std::to_string(icon.size));
+        SCOPED_TRACE(std::to_string(icon.side) + " x " + std::to_string(icon.side));
         int shown = 0;
-        for (int y = 0; y < icon.size; ++y) {
-            for (int x = 0; x < icon.size; ++x) {
+        for (int y = 0; y < icon.side; ++y) {
+            for (int x = 0; x < icon.side; ++x) {
                 if (icon.transparent(x, y)) {
                     ASSERT_EQ(icon.index(x, y), 0) << "inverting pixel at " << x << "," << y;
                 } else {
@@ -157,11 +111,11 @@ TEST_P(IconFile, IsTransparentRoundTheShapeAndNeverInverts) {
                 }
             }
         }
-        const int last = icon.size - 1;
+        const int last = icon.side - 1;
         EXPECT_TRUE(icon.transparent(0, 0) && icon.transparent(last, 0) &&
                     icon.transparent(0, last) && icon.transparent(last, last))
             << "the corners lie outside every design";
-        EXPECT_GT(shown, icon.size * icon.size / 4) << "the design fills a good part of the cell";
+        EXPECT_GT(shown, icon.side * icon.side / 4) << "the design fills a good part of the cell";
     }
 }
 
@@ -172,9 +126,9 @@ TEST_P(IconFile, DecodesWithQtToTheStoredPixels) {
         const StoredIcon& icon = icons_[i];
         ASSERT_TRUE(reader.jumpToImage(static_cast<int>(i)));
         const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.size(), QSize(icon.size, icon.size));
-        for (int y = 0; y < icon.size; ++y) {
-            for (int x = 0; x < icon.size; ++x) {
+        ASSERT_EQ(image.size(), QSize(icon.side, icon.side));
+        for (int y = 0; y < icon.side; ++y) {
+            for (int x = 0; x < icon.side; ++x) {
                 const QRgb pixel = image.pixel(x, y);
                 if (icon.transparent(x, y)) {
                     ASSERT_EQ(qAlpha(pixel), 0) << x << "," << y;
@@ -190,8 +144,8 @@ TEST_P(IconFile, DecodesWithQtToTheStoredPixels) {
 TEST_P(IconFile, DrawsOnlyInTheColoursOfItsDesign) {
     for (const StoredIcon& icon : icons_) {
         std::set<QRgb> used;
-        for (int y = 0; y < icon.size; ++y) {
-            for (int x = 0; x < icon.size; ++x) {
+        for (int y = 0; y < icon.side; ++y) {
+            for (int x = 0; x < icon.side; ++x) {
                 if (!icon.transparent(x, y)) {
                     used.insert(kVga[static_cast<std::size_t>(icon.index(x, y))]);
                 }
@@ -199,7 +153,7 @@ TEST_P(IconFile, DrawsOnlyInTheColoursOfItsDesign) {
         }
         EXPECT_TRUE(std::includes(GetParam().colours.begin(), GetParam().colours.end(),
                                   used.begin(), used.end()))
-            << icon.size << " x " << icon.size;
+            << icon.side << " x " << icon.side;
         EXPECT_GE(used.size(), 2u);
     }
 }
@@ -211,7 +165,7 @@ std::string CaseName(const ::testing::TestParamInfo<IconCase>& icon) {
 INSTANTIATE_TEST_SUITE_P(Pictures, IconFile, ::testing::ValuesIn(IconCases()), CaseName);
 
 StoredIcon LargeImage(const char* name) {
-    const std::vector<StoredIcon> icons = ParseIco(Bytes(ReadResource(PathOf(name))));
+    const std::vector<StoredIcon> icons = ParseIco(ReadResource(PathOf(name)));
     return icons.empty() ? StoredIcon{} : icons.front();
 }
 
@@ -220,14 +174,14 @@ TEST(Faces, DifferOnlyInTheirMouths) {
     const char* const names[] = {"LaughingFacePointer", "NeutralFacePointer", "SmilingFacePointer",
                                  "SadFacePointer"};
     const StoredIcon first = LargeImage(names[0]);
-    ASSERT_EQ(first.size, 32);
+    ASSERT_EQ(first.side, 32);
     const auto row = [](const StoredIcon& icon, int y) {
         return std::vector<int>(icon.colourIndex.begin() + y * 32,
                                 icon.colourIndex.begin() + (y + 1) * 32);
     };
     for (const char* const name : names) {
         const StoredIcon face = LargeImage(name);
-        ASSERT_EQ(face.size, 32) << name;
+        ASSERT_EQ(face.side, 32) << name;
         for (int y = 0; y < 32; ++y) {
             if (y < 15 || y > 26) {
                 EXPECT_EQ(row(face, y), row(first, y)) << name << " row " << y;
@@ -263,7 +217,7 @@ TEST(Faces, OnlyTheLaughingOneShowsRed) {
 // The hand's cuff and band mark the right edge; the finger reaches the left one.
 TEST(Hand, PointsToTheLeftEdgeFromACuffAtTheRight) {
     const StoredIcon hand = LargeImage("HandPointer");
-    ASSERT_EQ(hand.size, 32);
+    ASSERT_EQ(hand.side, 32);
     bool fingerAtLeftEdge = false;
     bool cuff = false;
     for (int y = 0; y < 32; ++y) {

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "Work out where your model aircraft must balance before its first flight"},
                     // The application id: the name of the entry, the metainfo and the themed icon.
                     ShownValue{"Icon", "org.trimwise.Trimwise"}),
-    [](const testing::TestParamInfo<ShownValue>& info) { return std::string(info.param.key); });
+    [](const testing::TestParamInfo<ShownValue>& value) { return std::string(value.param.key); });
 
 } // namespace
 } // namespace trimwise::test

@@ -1,3 +1,5 @@
+#include "byte_reader.h"
+#include "icon_reader.h"
 #include "pixels.h"
 
 #include <QFile>
@@ -73,17 +75,12 @@ TEST(DecodeIconImage, ReadsThePointersAsQtDoes) {
 
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        // The first directory entry is the 32 x 32 image: its size and offset.
-        const auto u32 = [&](int at) {
-            return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
-                   static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8U |
-                   static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16U |
-                   static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24U;
-        };
-        ASSERT_EQ(static_cast<unsigned char>(bytes[6]), 32) << name;
-        const auto image = std::as_bytes(std::span(bytes.constData(), bytes.size()))
-                               .subspan(u32(6 + 12), u32(6 + 8));
+        const QByteArray data = file.readAll();
+        const test::Bytes bytes(data.begin(), data.end());
+        const std::vector<test::IconEntry> entries = test::ReadIconDirectory(bytes);
+        const auto large = std::ranges::find(entries, 32, &test::IconEntry::width);
+        ASSERT_NE(large, entries.end()) << name;
+        const auto image = std::as_bytes(large->image);
         const Pixels decoded = DecodeIconImage(image);
         ASSERT_EQ(decoded.width, 32) << name;
         ASSERT_EQ(decoded.height, 32) << name;

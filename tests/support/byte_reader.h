@@ -24,6 +24,9 @@ public:
     [[nodiscard]] std::uint8_t u8(std::size_t offset) const;
     [[nodiscard]] std::uint16_t u16(std::size_t offset) const;
     [[nodiscard]] std::uint32_t u32(std::size_t offset) const;
+    [[nodiscard]] std::int32_t i32(std::size_t offset) const {
+        return static_cast<std::int32_t>(u32(offset));
+    }
     [[nodiscard]] std::span<const std::uint8_t> slice(std::size_t offset, std::size_t size) const;
 
     // A zero-terminated UTF-16 string; `end` receives the offset just past its terminator.
