@@ -70,7 +70,7 @@ test-reproducible: windows package
 	tests/reproducible/rebuild_and_compare.sh
 
 # The calculation, then start-up against a bare window: the Linux program, and trimwise.exe
-# under Wine.
+# under Wine at 100 and 150 per cent display scale.
 bench:
 	@scripts/deps.sh test
 	@$(MAKE) --no-print-directory windows
@@ -78,9 +78,11 @@ bench:
 	$(CMAKE) --build --preset default -j $(JOBS)
 	./build/bench/trimwise-bench-calc
 	./build/bench/startup/trimwise-bench-startup
-	bench/startup/wine_startup.sh build/bench/startup/trimwise-bench-startup \
-		build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
-		build/wine-prefix
+	for dpi in 96 144; do \
+		bench/startup/wine_startup.sh build/bench/startup/trimwise-bench-startup \
+			build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
+			build/bench-wine-prefix 15 $$dpi || exit 1; \
+	done
 
 fuzz:
 	@scripts/deps.sh test

@@ -1,5 +1,8 @@
 // The yardstick for the start-up benchmark under Wine: the least a Win32 program does to show
-// a window with a line of text in the system's dialog font.
+// a window with a line of text in the system's dialog font. It declares itself aware of the
+// display's scale as trimwise.exe does, so that both meet the same scaling.
+
+#include "dpi.h"
 
 #include <windows.h>
 
@@ -18,6 +21,7 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
+    trimwise::DeclareDpiAwareness();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = BareWindowProc;
@@ -29,15 +33,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         return 1;
     }
 
-    const HWND window =
-        CreateWindowExW(0, kClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 300, 100, nullptr, nullptr, instance, nullptr);
+    // Its size grows with the display's scale, as a window aware of it does.
+    const int dpi = trimwise::DpiOf(nullptr);
+    const HWND window = CreateWindowExW(0, kClassName, L"Bare window", WS_OVERLAPPEDWINDOW,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, MulDiv(300, dpi, 96),
+                                        MulDiv(100, dpi, 96), nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 1;
     }
     const HWND text =
-        CreateWindowExW(0, L"STATIC", L"Balance point calculator", WS_CHILD | WS_VISIBLE, 10, 10,
-                        260, 20, window, nullptr, instance, nullptr);
+        CreateWindowExW(0, L"STATIC", L"Balance point calculator", WS_CHILD | WS_VISIBLE,
+                        MulDiv(10, dpi, 96), MulDiv(10, dpi, 96), MulDiv(260, dpi, 96),
+                        MulDiv(20, dpi, 96), window, nullptr, instance, nullptr);
     SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
     ShowWindow(window, show);

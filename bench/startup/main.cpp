@@ -20,6 +20,9 @@ constexpr int kDefaultPairs = 15;
 constexpr auto kSettle = std::chrono::milliseconds(300);
 constexpr double kTimeTarget = 1.20;
 constexpr double kMemoryTarget = 1.15;
+// Under Wine most of either process is Wine's own, which a Windows program would share with
+// the system; what the program adds is held to less.
+constexpr double kLoadedMemoryTarget = 1.30;
 constexpr double kKiBPerMiB = 1024.0;
 
 double median(std::vector<double> values) {
@@ -97,11 +100,6 @@ int main(int argc, char* argv[]) {
                 median(bare.mebibytes));
     printRatio("time ratio", median(program.milliseconds) / median(bare.milliseconds), kTimeTarget);
     const double memoryRatio = median(program.mebibytes) / median(bare.mebibytes);
-    if (loader.empty()) {
-        printRatio("memory ratio", memoryRatio, kMemoryTarget);
-    } else {
-        // Under a loader most of the memory is the loader's own, so there is no target.
-        std::printf("%-13s %5.2f\n", "memory ratio", memoryRatio);
-    }
+    printRatio("memory ratio", memoryRatio, loader.empty() ? kMemoryTarget : kLoadedMemoryTarget);
     return 0;
 }

@@ -12,8 +12,7 @@ Pixels AtScale(const Pixels& picture, int dpi) {
     return ScaleArea(picture, ScaledSize(picture.width, dpi), ScaledSize(picture.height, dpi));
 }
 
-Appearance::Appearance(int dpi, const Pixels& background)
-    : dpi_(dpi), fonts_(dpi), background_(ToBitmap(AtScale(background, dpi))), cursors_(dpi) {}
+Appearance::Appearance(int dpi) : dpi_(dpi), fonts_(dpi), cursors_(dpi) {}
 
 HBITMAP Appearance::dove(const Pixels& decoded) {
     if (!dove_) {

@@ -2,20 +2,20 @@
 
 #include "fonts.h"
 #include "handles.h"
+#include "pictures.h"
 #include "pixels.h"
 #include "pointers.h"
 
 namespace trimwise {
 
-// What the form draws with at one display's dots per inch: fonts, pictures and pointers,
-// made anew when the window moves to a display of another scale.
+// What the form draws with at one display's dots per inch: fonts, the dove and pointers, made
+// anew when the window moves to a display of another scale.
 class Appearance {
 public:
-    Appearance(int dpi, const Pixels& background);
+    explicit Appearance(int dpi);
 
     [[nodiscard]] int dpi() const noexcept { return dpi_; }
     [[nodiscard]] const Fonts& fonts() const noexcept { return fonts_; }
-    [[nodiscard]] HBITMAP background() const noexcept { return background_.get(); }
     [[nodiscard]] PointerCursors& cursors() noexcept { return cursors_; }
     // The dove at this scale, scaled from its decoded picture the first time it is drawn.
     [[nodiscard]] HBITMAP dove(const Pixels& decoded);
@@ -23,7 +23,6 @@ public:
 private:
     int dpi_;
     Fonts fonts_;
-    Bitmap background_;
     Bitmap dove_;
     PointerCursors cursors_;
 };

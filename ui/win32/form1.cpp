@@ -45,8 +45,7 @@ RECT frameAt(int dpi) {
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
-    : instance_(instance), background_(BackgroundPixels()),
-      boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
+    : instance_(instance), boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
       bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
       smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
     registerClass(instance, windowProc);
@@ -63,7 +62,7 @@ void Form1::build(HWND window) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     // A display of another scale than the system's has a window of its own size.
     const int dpi = DpiOf(window);
-    appearance_.emplace(dpi, background_);
+    appearance_.emplace(dpi);
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
         SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -92,17 +91,30 @@ void Form1::show(int showCommand) const {
     PostMessageW(window(), kAfterShown, 0, 0);
 }
 
-// Tooltips wait for the pointer to rest, and screen readers read the window once it is there.
 // The input boxes take no input method: only typed characters, each through the key filter,
 // and pastes reach them, as in a numeric field. Posted messages come before input, so no key
 // reaches a box before this has run. Wine has no input methods to show the difference.
 void Form1::finishAfterShown() {
-    tips_ = AddToolTips(window(), instance_, appearance_->dpi());
     for (const ControlSpec* control : TabChain()) {
         if (FiltersTypedKeys(*control)) {
             ImmAssociateContextEx(ChildWindow(window(), *control), nullptr, 0);
         }
     }
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE &&
+        screenReader != FALSE) {
+        nameForScreenReaders();
+    }
+}
+
+// The boxes' names come from the labels, which have no windows, so a screen reader learns
+// them from annotations. They are made when one is running, or when one first asks the
+// window for its object: COM and the accessibility library need not load for anyone else.
+void Form1::nameForScreenReaders() {
+    if (namedForScreenReaders_) {
+        return;
+    }
+    namedForScreenReaders_ = true;
     if (!com_) {
         com_.emplace();
     }
@@ -111,9 +123,6 @@ void Form1::finishAfterShown() {
 
 const Pixels& Form1::dove() {
     if (!dove_) {
-        if (!com_) {
-            com_.emplace();
-        }
         dove_ = DovePixels();
     }
     return *dove_;
@@ -122,7 +131,7 @@ const Pixels& Form1::dove() {
 // The window has moved to a display of another scale: it takes the frame Windows suggests
 // and lays itself out anew, with fonts, pictures and pointers made for that scale.
 void Form1::rescale(int dpi, const RECT& frame) {
-    Appearance& next = appearance_.emplace(dpi, background_);
+    Appearance& next = appearance_.emplace(dpi);
     PlaceControls(window(), next.fonts(), dpi);
     if (tips_ != nullptr) {
         MoveToolTips(tips_, window(), dpi);
@@ -160,7 +169,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
-        PaintForm(self, *appearance_, dove());
+        PaintForm(self, *appearance_, background_, dove());
         return 0;
     case WM_CTLCOLOREDIT: {
         const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
@@ -177,6 +186,14 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_GETOBJECT:
+        nameForScreenReaders();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETSCREENREADER) {
+            nameForScreenReaders();
+        }
+        break;
     case WM_ACTIVATE:
         // A minimised window keeps no focus to hand on.
         if (HIWORD(wParam) == 0) {
@@ -256,6 +273,10 @@ bool Form1::setCursor(HWND over, UINT hitTest) {
         return false;
     }
     SetCursor(appearance_->cursors()[ShownPointer(control)]);
+    // Tooltips wait for the pointer to rest on a control, so they come with its first visit.
+    if (tips_ == nullptr) {
+        tips_ = AddToolTips(self, instance_, appearance_->dpi());
+    }
     return true;
 }
 

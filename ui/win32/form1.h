@@ -4,6 +4,7 @@
 #include "form_view.h"
 #include "handles.h"
 #include "input_hooks.h"
+#include "pictures.h"
 
 #include <memory>
 #include <optional>
@@ -35,6 +36,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void finishAfterShown();
+    void nameForScreenReaders();
     void rescale(int dpi, const RECT& frame);
     const Pixels& dove();
     void keepFocus(bool activated);
@@ -44,17 +46,18 @@ private:
     [[nodiscard]] HWND box(Box which) const noexcept;
 
     HINSTANCE instance_;
-    Pixels background_;
+    BackgroundPicture background_;
     Brush boxBrush_;
-    // COM and the dove, which the system decodes through it, come once the window is on
-    // screen, at the first paint: starting them takes longer than all else the window needs.
+    // Only for screen readers; see nameForScreenReaders.
     std::optional<ComApartment> com_;
+    // Decoded at the first paint, once the window is on screen.
     std::optional<Pixels> dove_;
     std::optional<Appearance> appearance_;
     Icon bigIcon_;
     Icon smallIcon_;
     std::vector<std::unique_ptr<ClickWatcher>> clickWatchers_;
     HWND tips_ = nullptr; // owned by the window, and destroyed with it
+    bool namedForScreenReaders_ = false;
     HWND lastFocus_ = nullptr;
     // Last, so that the window goes first, while everything it uses still exists.
     Window window_;

@@ -8,17 +8,11 @@
 namespace trimwise {
 namespace {
 
-void drawBackground(HDC dc, const RECT& client, HBITMAP background) {
+void drawBackground(HDC dc, const RECT& client, const BackgroundPicture& background, int dpi) {
     // Where the picture ends, should the window ever be larger, the face colour shows.
     const Brush face(CreateSolidBrush(ToColorRef(kButtonFace)));
     FillRect(dc, &client, face.get());
-    BITMAP size{};
-    if (background == nullptr || GetObjectW(background, sizeof size, &size) == 0) {
-        return;
-    }
-    const MemoryDc source(CreateCompatibleDC(dc));
-    const Selection selected(source.get(), background);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+    background.draw(dc, dpi);
 }
 
 void drawLabel(HDC dc, const ControlSpec& label, const Appearance& appearance) {
@@ -49,14 +43,15 @@ void drawBlended(HDC dc, HBITMAP picture, int x, int y) {
 
 } // namespace
 
-void PaintForm(HWND form, Appearance& appearance, const Pixels& dove) {
+void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& background,
+               const Pixels& dove) {
     const Painting screen(form);
     RECT client{};
     GetClientRect(form, &client);
     const MemoryDc buffer(CreateCompatibleDC(screen.get()));
     const Bitmap canvas(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
     const Selection selected(buffer.get(), canvas.get());
-    drawBackground(buffer.get(), client, appearance.background());
+    drawBackground(buffer.get(), client, background, appearance.dpi());
     SetBkMode(buffer.get(), TRANSPARENT);
     for (const ControlSpec* control : BackToFront()) {
         if (TakesFocus(*control)) {

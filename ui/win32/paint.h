@@ -7,6 +7,7 @@ namespace trimwise {
 // Answers WM_PAINT: draws the background and the controls that have no windows of their own,
 // back to front, off screen, then shows them in one piece, so that nothing flickers. The dove
 // is drawn from its decoded picture.
-void PaintForm(HWND form, Appearance& appearance, const Pixels& dove);
+void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& background,
+               const Pixels& dove);
 
 } // namespace trimwise

@@ -1,13 +1,12 @@
 #include "pictures.h"
 
 #include "embedded_files.h"
+#include "geometry.h"
 #include "picture_files.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <ocidl.h>
-#include <olectl.h>
 #include <optional>
 
 namespace trimwise {
@@ -60,101 +59,41 @@ Bitmap dibSection(int width, int height, void** bits) {
     return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
-// The picture drawn on a plain colour, read back as pixels.
-Pixels renderedOn(IPicture& picture, SIZE size, COLORREF ground) {
-    void* bits = nullptr;
-    const Bitmap canvas = dibSection(size.cx, size.cy, &bits);
-    if (!canvas) {
-        return {};
-    }
-    const MemoryDc dc(CreateCompatibleDC(nullptr));
-    const Selection selected(dc.get(), canvas.get());
-    const Brush brush(CreateSolidBrush(ground));
-    const RECT all{0, 0, size.cx, size.cy};
-    FillRect(dc.get(), &all, brush.get());
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    picture.get_Width(&width);
-    picture.get_Height(&height);
-    // The source runs bottom-up in HIMETRIC, hence the start at the height and the negative
-    // extent.
-    picture.Render(dc.get(), 0, 0, size.cx, size.cy, 0, height, width, -height, nullptr);
-    GdiFlush();
-    Pixels pixels{size.cx, size.cy, {}};
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    pixels.argb.assign(first, first + static_cast<std::ptrdiff_t>(size.cx) * size.cy);
-    return pixels;
-}
-
 } // namespace
 
-Pixels BackgroundPixels() {
+BackgroundPicture::BackgroundPicture() {
     const Bytes file = EmbeddedFile(kBackgroundPictureFile);
     constexpr std::size_t kFileHeaderSize = 14;
     if (file.size() < kFileHeaderSize + sizeof(BITMAPINFOHEADER) || readLe(file, 0, 2) != 0x4D42) {
-        return {};
+        return;
     }
-    BITMAPINFOHEADER header{};
+    BITMAPINFOHEADER& header = info_.bmiHeader;
     std::memcpy(&header, file.data() + kFileHeaderSize, sizeof header);
     // Rows of 24-bit pixels without a palette, each padded to a multiple of four bytes.
     if (header.biBitCount != 24 || header.biCompression != BI_RGB || header.biWidth <= 0) {
-        return {};
+        return;
     }
-    const int width = header.biWidth;
-    const int height = std::abs(header.biHeight);
-    const std::size_t stride = ((static_cast<std::size_t>(width) * 24 + 31) / 32) * 4;
+    const std::size_t stride = ((static_cast<std::size_t>(header.biWidth) * 24 + 31) / 32) * 4;
     const std::size_t offset = readLe(file, 10, 4);
-    if (offset + stride * static_cast<std::size_t>(height) > file.size()) {
-        return {};
+    if (offset + stride * static_cast<std::size_t>(std::abs(header.biHeight)) <= file.size()) {
+        rows_ = file.data() + offset;
     }
-    Pixels pixels{width, height,
-                  std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-    for (int y = 0; y < height; ++y) {
-        const int stored = header.biHeight > 0 ? height - 1 - y : y;
-        const std::size_t row = offset + stride * static_cast<std::size_t>(stored);
-        for (int x = 0; x < width; ++x) {
-            pixels.argb[static_cast<std::size_t>(y) * width + x] =
-                0xFF000000U | readLe(file, row + static_cast<std::size_t>(x) * 3, 3);
-        }
+}
+
+void BackgroundPicture::draw(HDC dc, int dpi) const {
+    if (rows_ == nullptr) {
+        return;
     }
-    return pixels;
+    const int width = info_.bmiHeader.biWidth;
+    const int height = std::abs(info_.bmiHeader.biHeight);
+    SetStretchBltMode(dc, dpi % kDesignDpi == 0 ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, 0, 0, ScaledSize(width, dpi), ScaledSize(height, dpi), 0, 0, width, height,
+                  rows_, &info_, DIB_RGB_COLORS, SRCCOPY);
 }
 
 Pixels DovePixels() {
-    const Bytes file = EmbeddedFile(kDovePictureFile);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, file.size());
-    if (memory == nullptr) {
-        return {};
-    }
-    std::memcpy(GlobalLock(memory), file.data(), file.size());
-    GlobalUnlock(memory);
-    IStream* rawStream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &rawStream))) {
-        GlobalFree(memory);
-        return {};
-    }
-    const ComPtr<IStream> stream(rawStream);
-    void* rawPicture = nullptr;
-    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(file.size()), FALSE,
-                              __uuidof(IPicture), &rawPicture))) {
-        return {};
-    }
-    const ComPtr<IPicture> picture(static_cast<IPicture*>(rawPicture));
-    // The GIF's own size, read from its logical screen.
-    const SIZE size{static_cast<LONG>(readLe(file, 6, 2)), static_cast<LONG>(readLe(file, 8, 2))};
-    // Drawn on black and on white, a transparent pixel takes the ground's colour and an opaque
-    // one keeps its own: where the two differ, nothing was drawn.
-    const Pixels onBlack = renderedOn(*picture, size, RGB(0, 0, 0));
-    const Pixels onWhite = renderedOn(*picture, size, RGB(255, 255, 255));
-    if (onBlack.argb.size() != onWhite.argb.size()) {
-        return {};
-    }
-    Pixels dove = onBlack;
-    for (std::size_t i = 0; i < dove.argb.size(); ++i) {
-        const bool drawn = (onBlack.argb[i] & 0xFFFFFFU) == (onWhite.argb[i] & 0xFFFFFFU);
-        dove.argb[i] = drawn ? 0xFF000000U | (onBlack.argb[i] & 0xFFFFFFU) : 0U;
-    }
-    return dove;
+    return DecodeGifFirstFrame(EmbeddedFile(kDovePictureFile));
 }
 
 Bitmap ToBitmap(const Pixels& pixels) {

@@ -8,11 +8,21 @@ namespace trimwise {
 
 // The pictures built into the program, decoded from their own bytes.
 
-// The background, from the BMP's 24-bit rows; empty if they are not a plain bitmap.
-[[nodiscard]] Pixels BackgroundPixels();
+// The background picture, drawn at a display's scale straight from the BMP's own bytes in the
+// program: no copy of it is kept. Nothing is drawn if they are not a plain 24-bit bitmap.
+class BackgroundPicture {
+public:
+    BackgroundPicture();
+    // Draws it with its top-left corner at the client area's, at that many dots per inch:
+    // every pixel an exact block at whole factors, smoothly stretched in between.
+    void draw(HDC dc, int dpi) const;
 
-// The dove's first frame with its transparent pixels clear, decoded by the system's picture
-// decoder: COM must be up on this thread.
+private:
+    BITMAPINFO info_{};
+    const std::byte* rows_ = nullptr;
+};
+
+// The dove's first frame, the still the window shows, with its transparent pixels clear.
 [[nodiscard]] Pixels DovePixels();
 
 // Pixels as a bitmap GDI can draw and blend.

@@ -37,4 +37,9 @@ struct Pixels {
 // empty if the entry is not of that kind.
 [[nodiscard]] Pixels DecodeIconImage(std::span<const std::byte> image);
 
+// The first frame of a GIF, its transparent colour clear and whatever the frame does not
+// cover clear too, at the size of the GIF's logical screen; empty if the bytes are not a GIF
+// that can be read.
+[[nodiscard]] Pixels DecodeGifFirstFrame(std::span<const std::byte> gif);
+
 } // namespace trimwise
