@@ -16,7 +16,20 @@
 
 namespace trimwise {
 
-void NameBoxesForScreenReaders(HWND form) {
+void ScreenReaderNames::nameIfReaderRuns(HWND form) {
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE &&
+        screenReader != FALSE) {
+        name(form);
+    }
+}
+
+void ScreenReaderNames::name(HWND form) {
+    if (named_) {
+        return;
+    }
+    named_ = true;
+    com_.emplace();
     void* raw = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, &raw))) {

@@ -10,8 +10,7 @@
 #include "rules.h"
 #include "tooltips.h"
 #include "wide_text.h"
-
-#include <imm.h>
+#include "window_owner.h"
 
 namespace trimwise {
 namespace {
@@ -23,18 +22,6 @@ constexpr UINT kBoxClicked = WM_APP + 1;
 // not hold up its first appearance.
 constexpr UINT kAfterShown = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-void registerClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    // The form chooses the pointer itself, in WM_SETCURSOR, and paints every pixel.
-    windowClass.hCursor = nullptr;
-    windowClass.hbrBackground = nullptr;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-}
 
 // The frame around the client area that opens at its place and size at that scale.
 RECT frameAt(int dpi) {
@@ -48,7 +35,7 @@ Form1::Form1(HINSTANCE instance)
     : instance_(instance), boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
       bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
       smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
-    registerClass(instance, windowProc);
+    OwnedWindowClass<Form1>::Register(instance, kClassName);
     const RECT frame = frameAt(DpiOf(nullptr));
     // The window procedure takes the window on WM_NCCREATE and builds the controls on
     // WM_CREATE, both before CreateWindowExW returns.
@@ -69,16 +56,7 @@ void Form1::build(HWND window) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     CreateControls(window, instance_, appearance_->fonts(), dpi);
-    for (const ControlSpec* control : TabChain()) {
-        HWND child = ChildWindow(window, *control);
-        if (FiltersTypedKeys(*control)) {
-            FilterTypedCharacters(child);
-        }
-        // A button reports its own clicks, by mouse and key; a box is watched.
-        if (control->onClick != OnClick::Nothing && control->kind == ControlKind::TextBox) {
-            clickWatchers_.push_back(std::make_unique<ClickWatcher>(child, window, kBoxClicked));
-        }
-    }
+    hooks_.emplace(window, kBoxClicked);
     // Windows hides focus rectangles and the caret's box until the keyboard is used, so a
     // window opened with the mouse would not show that EXIT has the focus, and a digit typed
     // then would vanish unexplained. Wine always shows them, so only Windows tells.
@@ -91,34 +69,10 @@ void Form1::show(int showCommand) const {
     PostMessageW(window(), kAfterShown, 0, 0);
 }
 
-// The input boxes take no input method: only typed characters, each through the key filter,
-// and pastes reach them, as in a numeric field. Posted messages come before input, so no key
-// reaches a box before this has run. Wine has no input methods to show the difference.
+// Posted messages come before input, so no key reaches a box before this has run.
 void Form1::finishAfterShown() {
-    for (const ControlSpec* control : TabChain()) {
-        if (FiltersTypedKeys(*control)) {
-            ImmAssociateContextEx(ChildWindow(window(), *control), nullptr, 0);
-        }
-    }
-    BOOL screenReader = FALSE;
-    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE &&
-        screenReader != FALSE) {
-        nameForScreenReaders();
-    }
-}
-
-// The boxes' names come from the labels, which have no windows, so a screen reader learns
-// them from annotations. They are made when one is running, or when one first asks the
-// window for its object: COM and the accessibility library need not load for anyone else.
-void Form1::nameForScreenReaders() {
-    if (namedForScreenReaders_) {
-        return;
-    }
-    namedForScreenReaders_ = true;
-    if (!com_) {
-        com_.emplace();
-    }
-    NameBoxesForScreenReaders(window());
+    hooks_->turnOffInputMethods();
+    screenReaderNames_.nameIfReaderRuns(window());
 }
 
 const Pixels& Form1::dove() {
@@ -141,25 +95,6 @@ void Form1::rescale(int dpi, const RECT& frame) {
     InvalidateRect(window(), nullptr, FALSE);
 }
 
-LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        form->window_.reset(window);
-    }
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        // The window is gone already; nothing is left to destroy.
-        static_cast<void>(form->window_.release());
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->handle(message, wParam, lParam);
-}
-
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND self = window();
     switch (message) {
@@ -179,7 +114,13 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(boxBrush_.get());
     }
     case WM_SETCURSOR:
-        if (setCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+        if (HCURSOR cursor = appearance_->cursors().over(self, reinterpret_cast<HWND>(wParam),
+                                                         LOWORD(lParam), appearance_->dpi())) {
+            SetCursor(cursor);
+            // Tooltips wait for the pointer to rest on a control: they come with its first visit.
+            if (tips_ == nullptr) {
+                tips_ = AddToolTips(self, instance_, appearance_->dpi());
+            }
             return TRUE;
         }
         break;
@@ -187,11 +128,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_GETOBJECT:
-        nameForScreenReaders();
+        screenReaderNames_.name(self);
         break;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETSCREENREADER) {
-            nameForScreenReaders();
+            screenReaderNames_.name(self);
         }
         break;
     case WM_ACTIVATE:
@@ -253,39 +194,8 @@ void Form1::keepFocus(bool activated) {
     SetFocus(lastFocus_ != nullptr ? lastFocus_ : ChildWindow(window(), FirstFocus()));
 }
 
-// The pointer over the form and every pixel of its boxes and button, borders included, is
-// the design's, chosen from where the mouse is now: the message that asks may be about an
-// older position when the mouse jumped. The frame and title bar keep the system's pointers.
-bool Form1::setCursor(HWND over, UINT hitTest) {
-    HWND self = window();
-    const ControlSpec* control = nullptr;
-    if (over == self) {
-        if (hitTest != HTCLIENT) {
-            return false;
-        }
-        POINT at{};
-        GetCursorPos(&at);
-        ScreenToClient(self, &at);
-        control = FrontMostAt(at.x, at.y, appearance_->dpi());
-    } else if (IsChild(self, over) != FALSE) {
-        control = RowOfWindow(over);
-    } else {
-        return false;
-    }
-    SetCursor(appearance_->cursors()[ShownPointer(control)]);
-    // Tooltips wait for the pointer to rest on a control, so they come with its first visit.
-    if (tips_ == nullptr) {
-        tips_ = AddToolTips(self, instance_, appearance_->dpi());
-    }
-    return true;
-}
-
 std::string Form1::boxText(Box which) const {
-    HWND edit = box(which);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+    return Narrow(WindowText(box(which)));
 }
 
 void Form1::setBoxText(Box which, std::string_view text) {

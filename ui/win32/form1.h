@@ -1,20 +1,20 @@
 #pragma once
 
+#include "accessibility.h"
 #include "appearance.h"
 #include "form_view.h"
 #include "handles.h"
 #include "input_hooks.h"
 #include "pictures.h"
+#include "window_owner.h"
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 namespace trimwise {
 
 // The one window. It draws the controls and hands their events to the window's handlers,
-// which decide; it does what they ask of a view. It owns every handle it uses; the window
-// procedure finds it through the window's user data.
+// which decide; it does what they ask of a view. It owns every handle it uses, and gets its
+// window's messages through an OwnedWindowClass.
 class Form1 final : public FormView {
 public:
     explicit Form1(HINSTANCE instance);
@@ -32,32 +32,28 @@ public:
     void endProgram() override;
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class OwnedWindowClass<Form1>;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void finishAfterShown();
-    void nameForScreenReaders();
     void rescale(int dpi, const RECT& frame);
     const Pixels& dove();
     void keepFocus(bool activated);
     void command(int id);
     void clicked(HWND child);
-    [[nodiscard]] bool setCursor(HWND over, UINT hitTest);
     [[nodiscard]] HWND box(Box which) const noexcept;
 
     HINSTANCE instance_;
     BackgroundPicture background_;
     Brush boxBrush_;
-    // Only for screen readers; see nameForScreenReaders.
-    std::optional<ComApartment> com_;
     // Decoded at the first paint, once the window is on screen.
     std::optional<Pixels> dove_;
     std::optional<Appearance> appearance_;
     Icon bigIcon_;
     Icon smallIcon_;
-    std::vector<std::unique_ptr<ClickWatcher>> clickWatchers_;
+    std::optional<InputHooks> hooks_;
+    ScreenReaderNames screenReaderNames_;
     HWND tips_ = nullptr; // owned by the window, and destroyed with it
-    bool namedForScreenReaders_ = false;
     HWND lastFocus_ = nullptr;
     // Last, so that the window goes first, while everything it uses still exists.
     Window window_;

@@ -1,8 +1,11 @@
 #include "input_hooks.h"
 
+#include "controls.h"
 #include "key_filter.h"
+#include "rules.h"
 
 #include <cstdint>
+#include <imm.h>
 #include <windowsx.h>
 
 namespace trimwise {
@@ -77,6 +80,30 @@ LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPAR
         break;
     }
     return CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
+}
+
+InputHooks::InputHooks(HWND form, UINT clickMessage) : form_(form) {
+    for (const ControlSpec* control : TabChain()) {
+        HWND child = ChildWindow(form, *control);
+        if (FiltersTypedKeys(*control)) {
+            FilterTypedCharacters(child);
+        }
+        // A button reports its own clicks, by mouse and key; a box is watched.
+        if (control->onClick != OnClick::Nothing && control->kind == ControlKind::TextBox) {
+            clickWatchers_.push_back(std::make_unique<ClickWatcher>(child, form, clickMessage));
+        }
+    }
+}
+
+// The filtering boxes take no input method, as a numeric field does: only typed characters,
+// each through the key filter, and pastes reach them. Wine has no input methods to show the
+// difference.
+void InputHooks::turnOffInputMethods() const {
+    for (const ControlSpec* control : TabChain()) {
+        if (FiltersTypedKeys(*control)) {
+            ImmAssociateContextEx(ChildWindow(form_, *control), nullptr, 0);
+        }
+    }
 }
 
 } // namespace trimwise

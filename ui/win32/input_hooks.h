@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <vector>
 #include <windows.h>
 
 namespace trimwise {
@@ -29,6 +31,20 @@ private:
     UINT message_;
     WNDPROC boxProcedure_;
     bool pressed_ = false;
+};
+
+// The hooks of the form's boxes, as the window's rules ask: the key filter in the boxes that
+// filter typed keys, and a click watcher on each box that answers clicks. It must outlive the
+// boxes.
+class InputHooks {
+public:
+    InputHooks(HWND form, UINT clickMessage);
+    // Turns input methods off in the filtering boxes, once the window is shown.
+    void turnOffInputMethods() const;
+
+private:
+    HWND form_;
+    std::vector<std::unique_ptr<ClickWatcher>> clickWatchers_;
 };
 
 } // namespace trimwise

@@ -17,6 +17,10 @@ public:
     // The cursor of that picture; for Pointer::None, the window's.
     [[nodiscard]] HCURSOR operator[](Pointer pointer);
 
+    // The cursor to show for a WM_SETCURSOR of the form at that many dots per inch, or null
+    // where the system's pointer belongs: over the frame and title bar.
+    [[nodiscard]] HCURSOR over(HWND form, HWND window, UINT hitTest, int dpi);
+
 private:
     int factor_;
     std::array<Cursor, 8> cursors_;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "handles.h"
+
+#include <windows.h>
+
+namespace trimwise {
+
+// A window class whose messages go to an object of the program: the object comes with
+// CreateWindowExW's last parameter, is found again through the window's user data, and owns
+// the window handle until the window is gone. The owner gives its Window member as
+// `window_` and answers `handle(message, wParam, lParam)`.
+template <class Owner> class OwnedWindowClass {
+public:
+    // Registers the class: no pointer and no background of its own, since the owner
+    // chooses the pointer and paints every pixel.
+    static void Register(HINSTANCE instance, const wchar_t* name) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = name;
+        RegisterClassExW(&windowClass);
+    }
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* owner =
+                static_cast<Owner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+            owner->window_.reset(window);
+        }
+        auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (owner == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            // The window is gone already; nothing is left to destroy.
+            static_cast<void>(owner->window_.release());
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        return owner->handle(message, wParam, lParam);
+    }
+};
+
+} // namespace trimwise
