@@ -17,7 +17,8 @@ if [[ -z ${TRIMWISE_PRIVATE_SESSION_BUS:-} ]]; then
     exec dbus-run-session -- env TRIMWISE_PRIVATE_SESSION_BUS=1 "$0" "$@"
 fi
 LINUX_PROGRAM=$(realpath "$1") WINDOWS_PROGRAM=$(realpath "$2") READER=$(realpath "$3")
-GRABBER=$(realpath "$4") LAYOUT=$(realpath "$5") WORK=$6 OUT=$7
+GRABBER=$(realpath "$4") WORK=$6 OUT=$7
+TRIMWISE_PRINT_LAYOUT=$(realpath "$5")
 e2e=$(dirname "$(realpath "$0")")/../tests/e2e
 # shellcheck source=../tests/e2e/x_session.sh
 source "$e2e/x_session.sh"
@@ -59,7 +60,7 @@ picture_of_worked_case() {
     echo "saved $1"
 }
 
-load_layout "$LAYOUT"
+load_layout
 start_x_server
 # Qt looks for the accessibility bus when it starts, so it must be up first.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \

@@ -7,6 +7,10 @@
 # TRIMWISE_READ_POINTER, and TRIMWISE_ASSETS, the folder of the picture files. Every check reads the
 # window back; a step says "ok" only after the read that proves it.
 
+for tool in TRIMWISE_GRAB_WINDOW TRIMWISE_READ_POINTER TRIMWISE_ASSETS; do
+    [[ -e ${!tool:-} ]] || fail "$tool names nothing; run the test through ctest"
+done
+readonly GRABBER=$TRIMWISE_GRAB_WINDOW POINTER_READER=$TRIMWISE_READ_POINTER ASSETS=$TRIMWISE_ASSETS
 readonly EMPTY_BOXES=",,,,,,,,"
 
 check_geometry() {
