@@ -69,20 +69,13 @@ check_no_display() {
 # On a dark desktop theme (Qt's GTK platform theme with Adwaita's dark variant) the labels
 # keep their dark letters on the light picture.
 check_dark_theme() {
-    local report colour name
     compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so" >/dev/null ||
         fail "Qt's GTK platform theme is missing (qt6-gtk-platformtheme, scripts/deps.sh test)"
     # GTK keeps some memory to the end of the process; that is the toolkit's, not ours.
     ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
         start_app "$ARTIFACTS/trimwise-dark.log"
-    report=$("$GRABBER" "$APP_WINDOW" "$ARTIFACTS/trimwise-dark-theme.png" \
-        "$(control_area Label1)" "$(control_area Label12)" "$(control_area Label18)") ||
-        fail "could not save the window picture on a dark theme"
-    for colour in $(tail -n +2 <<<"$report"); do
-        name=${colour#\#}
-        (($((16#${name:0:2})) + $((16#${name:2:2})) + $((16#${name:4:2})) < 3 * 80)) ||
-            fail "on a dark theme a label's darkest pixel is $colour: its letters are not dark"
-    done
+    expect_dark_letters "on a dark theme" "$ARTIFACTS/trimwise-dark-theme.png" \
+        "$(control_area Label1)" "$(control_area Label12)" "$(control_area Label18)"
     echo "ok: on a dark theme the labels stay dark on the light picture"
     click_control Command1
     expect_app_exit "a click on EXIT on a dark theme"

@@ -116,6 +116,20 @@ save_screenshot() {
     echo "ok: screenshot saved: $picture"
 }
 
+# Saves the window's picture and checks that the darkest pixel in each of the given areas
+# (x,y,width,height in client pixels) is dark: letters that stay readable on light grounds.
+#   expect_dark_letters <what> <picture file> <area> ...
+expect_dark_letters() {
+    local what=$1 picture=$2 report colour name
+    shift 2
+    report=$("$GRABBER" "$APP_WINDOW" "$picture" "$@") || fail "$what: could not grab the window"
+    for colour in $(tail -n +2 <<<"$report"); do
+        name=${colour#\#}
+        (($((16#${name:0:2})) + $((16#${name:2:2})) + $((16#${name:4:2})) < 3 * 80)) ||
+            fail "$what: the darkest pixel of an area is $colour, not dark"
+    done
+}
+
 # Puts the focus in a box, by a click, or for Text9, which calculates on a click, by Tab.
 focus_box() {
     if [[ $1 == Text9 ]]; then
