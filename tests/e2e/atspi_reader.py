@@ -35,7 +35,7 @@ def find_application(pid, seconds=3.0):
 
 def extents(accessible):
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
+    return (box.x, box.y, box.width, box.height)
 
 
 def has_state(accessible, state):

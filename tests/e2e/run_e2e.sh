@@ -48,6 +48,15 @@ read_window_output() {
 # Qt asks xclip for the clipboard at the paste itself.
 settle_clipboard() { :; }
 
+# As a screen reader finds it: the boxes named by their labels, and EXIT pressed through its
+# accessible action, which ends the program.
+check_screen_reader_view() {
+    start_app "$ARTIFACTS/trimwise-screen-reader.log"
+    /usr/bin/python3 "$here/screen_reader_view.py" "$APP_PID" "$LAYOUT" ||
+        fail "the window as a screen reader finds it"
+    expect_app_exit "EXIT pressed through AT-SPI"
+}
+
 # Started without a display it can reach, the program says so in one line and ends with
 # status 1, without an abort.
 check_no_display() {
@@ -89,6 +98,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 
 run_shared_steps
 
+check_screen_reader_view
 check_dark_theme
 check_no_display
 
