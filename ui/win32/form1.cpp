@@ -83,7 +83,8 @@ const Pixels& Form1::dove() {
 }
 
 // The window has moved to a display of another scale: it takes the frame Windows suggests
-// and lays itself out anew, with fonts, pictures and pointers made for that scale.
+// and lays itself out anew, with fonts, pictures and pointers made for that scale. Wine
+// gives every display one scale and never sends this, so only Windows exercises it.
 void Form1::rescale(int dpi, const RECT& frame) {
     Appearance& next = appearance_.emplace(dpi);
     PlaceControls(window(), next.fonts(), dpi);
