@@ -1,7 +1,6 @@
 #include "rules.h"
 
 #include <algorithm>
-#include <array>
 #include <ranges>
 #include <vector>
 

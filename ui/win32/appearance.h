@@ -2,7 +2,6 @@
 
 #include "fonts.h"
 #include "handles.h"
-#include "pictures.h"
 #include "pixels.h"
 #include "pointers.h"
 

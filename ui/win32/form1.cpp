@@ -86,8 +86,10 @@ const Pixels& Form1::dove() {
 // and lays itself out anew, with fonts, pictures and pointers made for that scale. Wine
 // gives every display one scale and never sends this, so only Windows exercises it.
 void Form1::rescale(int dpi, const RECT& frame) {
-    Appearance& next = appearance_.emplace(dpi);
+    // The boxes take the new fonts before the old ones go.
+    Appearance next(dpi);
     PlaceControls(window(), next.fonts(), dpi);
+    appearance_ = std::move(next);
     if (tips_ != nullptr) {
         MoveToolTips(tips_, window(), dpi);
     }

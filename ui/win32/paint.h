@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance.h"
+#include "pictures.h"
 
 namespace trimwise {
 
