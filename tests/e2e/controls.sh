@@ -117,7 +117,6 @@ FOCUSED=""             # a control's name, none or other
 SELECTION=""           # first,past last in the focused box
 ACTIVE=""              # window, message or other
 MESSAGE_TEXT=""
-AWARENESS=""           # how a Windows program meets the display's scale, where told
 
 # Reads the window once. Every box and the button must be found at its place, and nothing
 # at a place the layout does not have: a read that gets no answer fails the step.
@@ -125,7 +124,7 @@ read_window() {
     local output line place name
     output=$(read_window_output) || fail "the window did not answer the reader: $output"
     BOX_TEXT=()
-    FOCUSED="" SELECTION="" ACTIVE="" MESSAGE_TEXT="" AWARENESS=""
+    FOCUSED="" SELECTION="" ACTIVE="" MESSAGE_TEXT=""
     while IFS= read -r line; do
         line=${line%$'\r'} # the Windows C runtime ends its lines the Windows way
         case $line in
@@ -136,7 +135,6 @@ read_window() {
             selection=*) SELECTION=${line#selection=} ;;
             active=*) ACTIVE=${line#active=} ;;
             message=*) MESSAGE_TEXT=${line#message=} ;;
-            awareness=*) AWARENESS=${line#awareness=} ;;
             *)
                 place=${line%% *}
                 name=${NAME_AT[$place]:-}

@@ -131,16 +131,6 @@ check_colour_scheme() {
     done
 }
 
-# Windows stretches a window as a bitmap unless the program declares that it meets each
-# display's scale itself; Wine scales nothing either way, so only the declaration tells. Wine
-# reports a declared second version of per-monitor awareness as the first.
-check_awareness() {
-    read_window
-    [[ $AWARENESS == per-monitor* ]] ||
-        fail "the window meets the display's scale as \"$AWARENESS\", not per monitor"
-    echo "ok: the window is aware of each display's scale, per monitor ($AWARENESS)"
-}
-
 # The size and places at every scale; the start, the tab order and the worked case at 150 per
 # cent; the pointers and the pictures' blocks at 200 per cent.
 check_scales() {
@@ -149,7 +139,6 @@ check_scales() {
         use_scale "$dpi"
         start_app "$ARTIFACTS/$ARTIFACT_NAME-${dpi}dpi.log"
         check_geometry
-        check_awareness
         if ((dpi == 144)); then
             check_start_state
             clear_all_boxes

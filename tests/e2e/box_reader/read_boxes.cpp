@@ -8,8 +8,7 @@
 // \n, \r and \t; then "focus=<place of the focused control, or none, or other>";
 // when an edit box has the focus "selection=<first>,<past last>"; and last
 // "active=<window, message or other>", where message is a dialog that the window owns, and
-// while one is up "message=<its text>"; then "awareness=<per-monitor-v2, per-monitor, system
-// or unaware>", how the window told Windows it meets the display's scale.
+// while one is up "message=<its text>".
 // Exit status 1 when no window is found, 3 when the window does not answer.
 
 #include "wide_text.h"
@@ -125,21 +124,6 @@ std::wstring MessageText(HWND dialog) {
     return {};
 }
 
-std::string_view AwarenessOf(HWND window) {
-    const DPI_AWARENESS_CONTEXT context = GetWindowDpiAwarenessContext(window);
-    if (AreDpiAwarenessContextsEqual(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {
-        return "per-monitor-v2";
-    }
-    switch (GetAwarenessFromDpiAwarenessContext(context)) {
-    case DPI_AWARENESS_PER_MONITOR_AWARE:
-        return "per-monitor";
-    case DPI_AWARENESS_SYSTEM_AWARE:
-        return "system";
-    default:
-        return "unaware";
-    }
-}
-
 } // namespace
 
 int main() {
@@ -180,6 +164,5 @@ int main() {
     if (message) {
         std::printf("message=%s\n", trimwise::Narrow(MessageText(active)).c_str());
     }
-    std::printf("awareness=%s\n", AwarenessOf(window).data());
     return 0;
 }
