@@ -3,9 +3,9 @@
 # x_session.sh, controls.sh and scenarios.sh. Each runner defines, besides the reader of
 # controls.sh, settle_clipboard, which waits until the program can see a new clipboard,
 # and sets ARTIFACT_NAME, the start of its pictures' and logs' names, and POINTER_FACTOR.
-# The test tools come in the environment: TRIMWISE_GRAB_WINDOW, TRIMWISE_PRINT_LAYOUT,
-# TRIMWISE_READ_POINTER, and TRIMWISE_ASSETS, the folder of the picture files. Every check reads the
-# window back; a step says "ok" only after the read that proves it.
+# The test tools come in the environment: TRIMWISE_GRAB_WINDOW, TRIMWISE_READ_POINTER, and
+# TRIMWISE_ASSETS, the folder of the picture files. Every check reads the window back; a step
+# says "ok" only after the read that proves it.
 
 for tool in TRIMWISE_GRAB_WINDOW TRIMWISE_READ_POINTER TRIMWISE_ASSETS; do
     [[ -e ${!tool:-} ]] || fail "$tool names nothing; run the test through ctest"
