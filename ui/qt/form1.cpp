@@ -17,7 +17,7 @@
 
 namespace trimwise {
 
-Form1::Form1(QWidget* parent) : QWidget(parent), background_(BackgroundPicture()) {
+Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromView(kForm1.title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -119,6 +119,11 @@ void Form1::endProgram() {
 void Form1::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
+    // Decoded at the first paint, once the window is on screen: the window need not wait for
+    // it to appear.
+    if (background_.isNull()) {
+        background_ = BackgroundPicture();
+    }
     painter.drawPixmap(0, 0, background_);
 }
 
