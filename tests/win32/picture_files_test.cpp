@@ -1,10 +1,7 @@
 #include "byte_reader.h"
-#include "icon_reader.h"
 #include "pixels.h"
 
 #include <QImage>
-#include <climits>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace trimwise {
@@ -109,22 +106,6 @@ TEST(DecodeIconImage, RefusesSizesPastTheLimitOrTheBytes) {
     }
     valid.pop_back();
     EXPECT_EQ(DecodeIconImage(bytesOf(valid)).width, 0) << "a mask row cut short";
-}
-
-// The icon file's 32 x 32 image is the one that the directory names, inside the file.
-TEST(IconFileImage, FindsTheImageOfThatSideInsideTheFile) {
-    const test::Bytes file = test::ReadFileBytes(TRIMWISE_ASSETS_DIR "/HandPointer.ico");
-    const std::vector<test::IconEntry> entries = test::ReadIconDirectory(file);
-    const auto large = std::ranges::find(entries, 32, &test::IconEntry::width);
-    ASSERT_NE(large, entries.end());
-    const auto image = IconFileImage(bytesOf(file), 32);
-    ASSERT_TRUE(image.has_value());
-    EXPECT_EQ(image->data(), std::as_bytes(large->image).data());
-    EXPECT_EQ(image->size(), large->image.size());
-    EXPECT_FALSE(IconFileImage(bytesOf(file), 48).has_value());
-    const auto imageEnd = large->image.data() + large->image.size() - file.data();
-    const test::Bytes cut(file.begin(), file.begin() + imageEnd - 1);
-    EXPECT_FALSE(IconFileImage(bytesOf(cut), 32).has_value()) << "an image past the end";
 }
 
 // A GIF of one frame of `width` x 1 on a screen of the same size, two colours, and the LZW

@@ -3,9 +3,10 @@
 #include "layout_table.h"
 #include "wide_text.h"
 
-#include <delayimp.h>
 #include <string>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <delayimp.h>
 
 namespace {
 
@@ -14,8 +15,8 @@ std::wstring dllName(const DelayLoadInfo& info) {
 }
 
 // The delay-load helper asks before it loads a DLL. Loaded here, the DLL comes from the
-// system folder alone, whatever the process's search path is at that moment; a null answer
-// would let the helper fall back to LoadLibrary's default search.
+// system folder alone, whatever the process's search path is at that moment (a null answer
+// would let the helper fall back to LoadLibrary's own search).
 FARPROC WINAPI loadFromSystemFolder(unsigned notification, PDelayLoadInfo info) {
     if (notification != dliNotePreLoadLibrary) {
         return nullptr;
