@@ -33,6 +33,7 @@ struct FormColours {
     [[nodiscard]] constexpr Rgb text(TextColour colour) const noexcept {
         return texts[static_cast<std::size_t>(colour)];
     }
+    friend constexpr bool operator==(const FormColours&, const FormColours&) = default;
 };
 
 // Without high contrast, the design's pinned colours over its picture, whatever the desktop's

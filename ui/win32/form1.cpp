@@ -96,10 +96,15 @@ void Form1::setIcons(int dpi) {
 
 // With high contrast on the labels, boxes and button take the user's colours, and the
 // picture behind the texts goes; the edit boxes draw a selection in the highlight pair
-// themselves, and the button is the system's own.
-void Form1::takeDesktopColours() {
-    colours_ = DesktopColours();
+// themselves, and the button is the system's own. Tells whether anything changed.
+bool Form1::takeDesktopColours() {
+    const FormColours colours = DesktopColours();
+    if (boxBrush_ && colours == colours_) {
+        return false;
+    }
+    colours_ = colours;
     boxBrush_.reset(CreateSolidBrush(ToColorRef(colours_.boxGround)));
+    return true;
 }
 
 // The pointer under the mouse, made anew at the window's scale: asked for as a move of the
@@ -165,8 +170,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
         // High contrast turned on or off, or the user's colours changed: the form follows at
         // once, boxes and button included.
-        takeDesktopColours();
-        RedrawWindow(self, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        if (takeDesktopColours()) {
+            RedrawWindow(self, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
         break;
     case WM_SETCURSOR:
         if (HCURSOR cursor = appearance_->cursors().over(self, reinterpret_cast<HWND>(wParam),

@@ -42,7 +42,7 @@ private:
     void finishAfterShown();
     void rescale(int dpi, const RECT& frame);
     void setIcons(int dpi);
-    void takeDesktopColours();
+    bool takeDesktopColours();
     void resetPointer() const;
     bool restoreFocusAfterMinimise();
     const Pixels& dove();
