@@ -133,10 +133,11 @@ const Pixels& Form1::dove() {
 // and lays itself out anew, with fonts, pictures and pointers made for that scale. Wine
 // gives every display one scale and never sends this, so only Windows exercises it.
 void Form1::rescale(int dpi, const RECT& frame) {
-    // The boxes take the new fonts, and the mouse the new pointer, before the old ones go.
-    std::optional<Appearance> previous(std::in_place, dpi);
-    PlaceControls(window(), previous->fonts(), dpi);
-    appearance_.swap(previous);
+    // The boxes take the new fonts, and the mouse the new pointer, before the old ones go:
+    // after the swap `outgoing` holds the old set until the end.
+    std::optional<Appearance> outgoing(std::in_place, dpi);
+    PlaceControls(window(), outgoing->fonts(), dpi);
+    appearance_.swap(outgoing);
     setIcons(dpi);
     if (tips_) {
         tips_->rescale(dpi);
