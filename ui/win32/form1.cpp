@@ -174,6 +174,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (takeDesktopColours()) {
             RedrawWindow(self, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         }
+        // A new status font for the desktop is the tips' font too.
+        if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS && tips_) {
+            tips_->rescale(appearance_->dpi());
+        }
         break;
     case WM_SETCURSOR:
         if (HCURSOR cursor = appearance_->cursors().over(self, reinterpret_cast<HWND>(wParam),
