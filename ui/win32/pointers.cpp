@@ -14,44 +14,13 @@
 namespace trimwise {
 namespace {
 
-using Bytes = std::span<const std::byte>;
-
-std::size_t readLe(Bytes bytes, std::size_t offset, std::size_t size) {
-    std::size_t value = 0;
-    for (std::size_t i = size; i-- > 0;) {
-        value = (value << 8U) | std::to_integer<std::size_t>(bytes[offset + i]);
-    }
-    return value;
-}
-
-// The image of the icon file's entry of that side, if it has one: a bitmap header and its
-// bits, as a cursor resource holds them after its hot spot.
-std::optional<Bytes> iconImage(Bytes file, std::size_t side) {
-    constexpr std::size_t kHeaderSize = 6;
-    constexpr std::size_t kEntrySize = 16;
-    if (file.size() < kHeaderSize || readLe(file, 2, 2) != 1) {
-        return std::nullopt;
-    }
-    const std::size_t count = readLe(file, 4, 2);
-    for (std::size_t at = kHeaderSize;
-         at < kHeaderSize + count * kEntrySize && at + kEntrySize <= file.size();
-         at += kEntrySize) {
-        const std::size_t size = readLe(file, at + 8, 4);
-        const std::size_t offset = readLe(file, at + 12, 4);
-        if (readLe(file, at, 1) == side && offset <= file.size() && size <= file.size() - offset) {
-            return file.subspan(offset, size);
-        }
-    }
-    return std::nullopt;
-}
-
 // user32 makes the cursor of any size from the picture's 32 x 32 image, and scales the hot spot
 // with it; Wine draws every pixel as an exact block at whole factors, Windows does not
 // document how it stretches.
 Cursor pointerCursor(Pointer pointer, int side) {
     const std::string_view name = PointerFile(pointer);
-    const std::optional<Bytes> image =
-        name.empty() ? std::nullopt : iconImage(EmbeddedFile(name), kPointerSize);
+    const std::optional<std::span<const std::byte>> image =
+        name.empty() ? std::nullopt : IconFileImage(EmbeddedFile(name), kPointerSize);
     if (!image) {
         return {};
     }
