@@ -55,6 +55,16 @@ bool FiltersTypedKeys(const ControlSpec& control) noexcept {
     return box && std::ranges::find(kInputBoxes, *box) != kInputBoxes.end();
 }
 
+bool TakesInputMethod(const ControlSpec& control) noexcept {
+    return control.kind == ControlKind::TextBox && !FiltersTypedKeys(control);
+}
+
+const ControlSpec* PressedBy(DialogKey key, const ControlSpec* focused) noexcept {
+    const bool pressesFocused =
+        key == DialogKey::Enter && focused != nullptr && focused->kind == ControlKind::PushButton;
+    return pressesFocused ? focused : nullptr;
+}
+
 std::optional<Box> BoxOf(const ControlSpec& control) noexcept {
     if (control.kind != ControlKind::TextBox) {
         return std::nullopt;

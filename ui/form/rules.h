@@ -4,6 +4,7 @@
 #include "geometry.h"
 #include "layout_table.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -37,8 +38,22 @@ namespace trimwise {
                                                                    : control->pointer;
 }
 
-// The input boxes hand every typed character to NumericKeyFilter before taking it.
+// The input boxes hand every typed character to NumericKeyFilter before taking it, through
+// TypedIntoBox.
 [[nodiscard]] bool FiltersTypedKeys(const ControlSpec& control) noexcept;
+
+// Whether a box takes an input method: the input boxes do not, as their filter admits only
+// digits and the point, which need none. Where a toolkit cannot switch one off, what it
+// commits passes CommittedIntoBox.
+[[nodiscard]] bool TakesInputMethod(const ControlSpec& control) noexcept;
+
+// The keys that press a button in a dialog.
+enum class DialogKey : std::uint8_t { Enter, Escape };
+
+// The control that Enter or Esc presses while `focused` has the keyboard focus (null: no
+// control has it), or null for none. Enter presses a focused push button, as Space does, and
+// nothing elsewhere: the window has no default button. Esc presses nothing.
+[[nodiscard]] const ControlSpec* PressedBy(DialogKey key, const ControlSpec* focused) noexcept;
 
 // The calculation's box that a text box is, and the row of a box.
 [[nodiscard]] std::optional<Box> BoxOf(const ControlSpec& control) noexcept;
