@@ -21,7 +21,13 @@ constexpr UINT kBoxClicked = WM_APP + 1;
 // Posted once the window is shown: what nobody needs before the window is on screen need
 // not hold up its first appearance.
 constexpr UINT kAfterShown = WM_APP + 2;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The frame the window's row asks for, around children it paints between.
+constexpr DWORD styleOf(WindowFrame frame) noexcept {
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+           (frame.sizable ? WS_THICKFRAME : 0U) | (frame.minimiseBox ? WS_MINIMIZEBOX : 0U) |
+           (frame.maximiseBox ? WS_MAXIMIZEBOX : 0U);
+}
+constexpr DWORD kStyle = styleOf(kForm1.frame);
 
 // The frame around the client area that opens at its place and size at that scale.
 RECT frameAt(int dpi) {
@@ -165,13 +171,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::command(int id) {
-    // Enter reaches the form as IDOK: like Space, it presses a focused button and nothing
-    // else. Esc (IDCANCEL) does nothing.
-    if (id == IDOK) {
-        HWND focus = GetFocus();
-        const ControlSpec* focused = RowOfWindow(focus);
-        if (focused != nullptr && focused->kind == ControlKind::PushButton) {
-            clicked(focus);
+    // The dialog keys reach the form as IDOK and IDCANCEL: they press what the rules say.
+    if (id == IDOK || id == IDCANCEL) {
+        const DialogKey key = id == IDOK ? DialogKey::Enter : DialogKey::Escape;
+        if (const ControlSpec* pressed = PressedBy(key, RowOfWindow(GetFocus()))) {
+            Clicked(*this, *pressed);
         }
         return;
     }
