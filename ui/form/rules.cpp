@@ -1,7 +1,6 @@
 #include "rules.h"
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 namespace trimwise {
@@ -42,12 +41,11 @@ std::span<const ControlSpec* const> BackToFront() {
 }
 
 const ControlSpec* FrontMostAt(int x, int y, int dpi) {
-    for (const ControlSpec* control : std::views::reverse(BackToFront())) {
-        if (BoxInPixels(*control, dpi).contains(x, y)) {
-            return control;
-        }
-    }
-    return nullptr;
+    const auto order = BackToFront();
+    const auto found = std::find_if(order.rbegin(), order.rend(), [=](const ControlSpec* control) {
+        return BoxInPixels(*control, dpi).contains(x, y);
+    });
+    return found == order.rend() ? nullptr : *found;
 }
 
 bool FiltersTypedKeys(const ControlSpec& control) noexcept {
