@@ -40,12 +40,17 @@ std::span<const ControlSpec* const> BackToFront() {
     return order;
 }
 
+std::span<const ControlSpec* const> FrontToBack() {
+    static const Rows order(BackToFront().rbegin(), BackToFront().rend());
+    return order;
+}
+
 const ControlSpec* FrontMostAt(int x, int y, int dpi) {
-    const auto order = BackToFront();
-    const auto found = std::find_if(order.rbegin(), order.rend(), [=](const ControlSpec* control) {
+    const auto order = FrontToBack();
+    const auto found = std::ranges::find_if(order, [=](const ControlSpec* control) {
         return BoxInPixels(*control, dpi).contains(x, y);
     });
-    return found == order.rend() ? nullptr : *found;
+    return found == order.end() ? nullptr : *found;
 }
 
 bool FiltersTypedKeys(const ControlSpec& control) noexcept {

@@ -26,6 +26,8 @@ namespace trimwise {
 
 // Every control from the back to the front: each is drawn over those before it.
 [[nodiscard]] std::span<const ControlSpec* const> BackToFront();
+// The same from the front to the back: the first whose box holds a point is the one there.
+[[nodiscard]] std::span<const ControlSpec* const> FrontToBack();
 
 // The front-most control whose box holds the point, in client pixels at that many dots per
 // inch; null over the bare window.

@@ -5,7 +5,6 @@
 #include "wide_text.h"
 
 #include <commctrl.h>
-#include <ranges>
 #include <string>
 
 namespace trimwise {
@@ -37,7 +36,7 @@ HWND AddToolTips(HWND form, HINSTANCE instance, int dpi) {
 
     // The tooltip control takes the first tool whose box holds the mouse, so they go in
     // front to back: the boxes by their windows, the painted labels by their boxes.
-    for (const ControlSpec* control : std::views::reverse(BackToFront())) {
+    for (const ControlSpec* control : FrontToBack()) {
         if (control->toolTip.empty()) {
             continue;
         }
