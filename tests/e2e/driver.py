@@ -9,7 +9,10 @@ spells them ("Tab", "shift+Tab", "Return", "KP_Enter", "ctrl+v", "shift+Insert")
 Every method raises Failure when it cannot do its job; none turns "no answer" into a value.
 """
 
+import re
 from dataclasses import dataclass, field
+
+SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
 
 
 class Failure(Exception):
@@ -59,7 +62,8 @@ class FrontEnd:
     # The program's life.
     def set_scale(self, dpi):
         """Runs the next start at this many dots per inch (one of `scales`)."""
-        raise Failure(f"{self.name} cannot run at {dpi} dots per inch")
+        if dpi not in self.scales:
+            raise Failure(f"{self.name} cannot run at {dpi} dots per inch")
 
     def start(self, log):
         """Starts the program, waits for its window and gives it the keyboard focus."""
@@ -91,7 +95,8 @@ class FrontEnd:
         raise NotImplementedError
 
     def mouse_to(self, x, y):
-        """Moves the mouse to a point of the window's client area."""
+        """Moves the mouse to a point of the window's client area; a point outside it
+        (the screen's corner at minus the window's place) takes the mouse off the window."""
         raise NotImplementedError
 
     def mouse_down(self):
@@ -146,12 +151,61 @@ class FrontEnd:
         """Checks that only this front end has: a list of functions of the harness."""
         return []
 
-    def screen_reader_view(self, harness):
-        """Checks the window as a screen reader finds it and presses EXIT through it, so
-        that the program ends; False when the platform's reader cannot be asked here."""
-        return False
-
     def light_text_desktop(self):
         """A context manager under which the program starts on a desktop whose text colour
         is light (a dark theme, white system text), or None when there is none."""
         return None
+
+
+class Layout:
+    """Every control's place at one scale, as the layout tool works it out from the table:
+    window (x, y, width, height) on the screen, and boxes[name] (left, top, width, height) in
+    client pixels."""
+
+    def __init__(self, lines):
+        self.boxes = {}
+        for line in lines:
+            name, *numbers = line.split()
+            self.boxes[name] = tuple(map(int, numbers))
+        self.window = self.boxes.pop("window", None)
+        if len(self.boxes) != 32 or self.window is None:
+            raise Failure(f"the layout tool gave {len(self.boxes)} controls and no window")
+        self.name_at = {",".join(map(str, box)): name for name, box in self.boxes.items()}
+
+    def point(self, name, from_left=None):
+        """A point inside a control: its middle, or so many pixels in from its left edge."""
+        left, top, width, height = self.boxes[name]
+        return (left + (width // 2 if from_left is None else from_left), top + height // 2)
+
+    def area(self, name):
+        return ",".join(map(str, self.boxes[name]))
+
+
+def reading_from_places(lines, layout, names):
+    """A Reading from a reader that names each control by its place, in the form of the
+    Windows box reader (tests/e2e/box_reader/read_boxes.cpp): "<left>,<top>,<width>,<height>
+    <text>" lines, then focus=, selection=, active= and message= lines. Every one of the
+    named controls must be found at its place, and nothing at a place the layout has not."""
+    boxes, focus, selection, active, message = {}, None, None, None, None
+    for line in lines:
+        line = line.rstrip("\r")
+        key, _, value = line.partition("=")
+        if key == "focus":
+            focus = layout.name_at.get(value, value)
+        elif key == "selection":
+            selection = tuple(map(int, value.split(",")))
+        elif key == "active":
+            active = value
+        elif key == "message":
+            message = value
+        else:
+            place, _, text = line.partition(" ")
+            if place not in layout.name_at:
+                raise Failure(f"the window shows a control at {place}, which the layout has not")
+            boxes[layout.name_at[place]] = re.sub(r"\\(.)", lambda m: SPELT[m.group(1)], text)
+    missing = [name for name in names if name not in boxes]
+    if missing:
+        raise Failure(f"the window shows no control where {', '.join(missing)} belong")
+    if not active or not focus:
+        raise Failure(f"the reader said nothing of the focus: {lines}")
+    return Reading(boxes, focus, selection, active, message)

@@ -1,18 +1,10 @@
-"""Checks the running Trimwise window as a screen reader such as Orca finds it over AT-SPI:
-its frame, each box an entry named by the label to its left, and EXIT a push button that
-presses through its action, which ends the program.
-
-    screen_reader_view.py <pid of trimwise> <trimwise-print-layout>
-
-Prints one "ok:" line per check; ends with status 1 and a "FAIL:" line at the first fault.
-"""
-
-import subprocess
-import sys
+"""The running Trimwise window as a screen reader such as Orca finds it over AT-SPI: its
+frame, each box an entry named by the label to its left, and EXIT a push button that
+presses through its action, which ends the program."""
 
 import pyatspi
 
-from atspi_reader import TITLE, descendants, extents, find_application
+from driver import Failure
 
 # The label a screen reader should read for each box: the question or caption to its left,
 # as the window shows it.
@@ -29,23 +21,9 @@ BOXES = {
 }
 
 
-class Failure(Exception):
-    pass
-
-
 def check(condition, message):
     if not condition:
         raise Failure(message)
-
-
-def load_layout(tool):
-    """Every control's place on the screen, as the layout tool works it out from the table."""
-    lines = subprocess.run([tool], check=True, capture_output=True, text=True).stdout.splitlines()
-    places = {name: tuple(map(int, numbers))
-              for name, *numbers in (line.split() for line in lines)}
-    window_x, window_y, _, _ = places.pop("window")
-    return {name: (window_x + x, window_y + y, width, height)
-            for name, (x, y, width, height) in places.items()}
 
 
 def is_text_entry(accessible):
@@ -56,7 +34,7 @@ def is_text_entry(accessible):
             and "EditableText" in accessible.get_interfaces())
 
 
-def label_left_of(box_rect, labels):
+def label_left_of(box_rect, labels, extents):
     """The label nearest to the left of the box on the same row, or None."""
     x, y, _, height = box_rect
 
@@ -67,9 +45,13 @@ def label_left_of(box_rect, labels):
     return max(row, key=lambda entry: entry[0][0] + entry[0][2])[1] if row else None
 
 
-def check_view(pid, places):
-    app = find_application(pid, seconds=10.0)
-    check(app is not None, f"no application of process {pid} on the accessibility bus")
+def check_view(app, layout):
+    """app: the program's application on the bus; layout: driver.Layout at its scale."""
+    from qt import TITLE, descendants, extents
+
+    window_x, window_y, _, _ = layout.window
+    places = {name: (window_x + x, window_y + y, width, height)
+              for name, (x, y, width, height) in layout.boxes.items()}
     frames = [child for child in app if child.getRoleName() == "frame"]
     check(len(frames) == 1 and frames[0].name == TITLE,
           f"the application shows {[(child.getRoleName(), child.name) for child in app]}, "
@@ -85,7 +67,7 @@ def check_view(pid, places):
         check(is_text_entry(box), f"{name}: a {box.getRoleName()} with the states "
               f"{box.getState().getStates()}, not a text entry")
         check(box.name == expected, f"{name} is named \"{box.name}\", expected \"{expected}\"")
-        label = label_left_of(places[name], labels)
+        label = label_left_of(places[name], labels, extents)
         check(label is not None and " ".join(label.name.split()) == box.name,
               f"{name}: named \"{box.name}\", but the label to its left reads "
               f"\"{label.name if label else ''}\"")
@@ -100,19 +82,3 @@ def check_view(pid, places):
           f"{[actions.getName(i) for i in range(actions.nActions)]}")
     check(actions.doAction(press[0]), "EXIT refused its press action")
     print("ok: EXIT is a push button named \"EXIT\", pressed through its action")
-
-
-def main():
-    if len(sys.argv) != 3:
-        print(__doc__, file=sys.stderr)
-        return 2
-    try:
-        check_view(int(sys.argv[1]), load_layout(sys.argv[2]))
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        return 1
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())

@@ -1,0 +1,586 @@
+#!/usr/bin/python3
+"""The real program driven as a person would drive it, through one front end's driver, and
+read back as the driver reads it, through every scenario of scenarios.toml:
+
+    e2e.py <driver> <artifact-dir> run       every check, at every scale the driver has
+    e2e.py <driver> <artifact-dir> picture <file.png>
+                                             the window after the worked case, for the README
+
+<driver> is a module of this folder (qt, wine, ...) that defines Driver (driver.py says what
+it does). The programs and tools come in the environment: TRIMWISE_PROGRAM, and for Wine
+TRIMWISE_BOX_READER and TRIMWISE_WINE_PREFIX; TRIMWISE_PRINT_LAYOUT, TRIMWISE_GRAB_WINDOW,
+TRIMWISE_READ_POINTER and TRIMWISE_ASSETS. Every check reads the window back; a step says
+"ok" only after the read that proves it. Ends with status 1 and a "FAIL:" line at the first
+check that does not hold.
+"""
+
+import importlib
+import os
+import subprocess
+import sys
+import time
+import tomllib
+from pathlib import Path
+
+from driver import Failure, Layout
+
+HERE = Path(__file__).resolve().parent
+DOUBLE_CLICK_S = 0.6
+
+
+class Kit:
+    """What every run works with: the program, the tools, the scenarios and where to put
+    pictures and logs."""
+
+    def __init__(self, artifacts):
+        def tool(name, required=True):
+            value = os.environ.get(name)
+            if required and not (value and Path(value).exists()):
+                raise Failure(f"{name} names nothing; run the test through ctest")
+            return value
+
+        self.program = tool("TRIMWISE_PROGRAM", required=False)
+        self.reader = tool("TRIMWISE_BOX_READER", required=False)
+        self.prefix = tool("TRIMWISE_WINE_PREFIX", required=False)
+        self.layout_tool = tool("TRIMWISE_PRINT_LAYOUT")
+        self.grabber = tool("TRIMWISE_GRAB_WINDOW")
+        self.pointer_reader = tool("TRIMWISE_READ_POINTER")
+        self.assets = Path(tool("TRIMWISE_ASSETS"))
+        self.artifacts = Path(artifacts).resolve()
+        self.artifacts.mkdir(parents=True, exist_ok=True)
+        with open(HERE / "scenarios.toml", "rb") as file:
+            self.scenarios = tomllib.load(file)
+        self.tab_order = self.scenarios["tab_order"]
+        self.pointer_pictures = sorted({picture for _, picture in self.scenarios["pointers"]})
+
+    def layout(self, dpi):
+        done = subprocess.run([self.layout_tool, str(dpi)], capture_output=True, text=True)
+        if done.returncode != 0:
+            raise Failure(f"the layout tool failed: {done.stderr}")
+        return Layout(done.stdout.splitlines())
+
+
+class Harness:
+    """The steps and checks, written once for every front end."""
+
+    def __init__(self, driver, kit):
+        self.driver, self.kit, self.s = driver, kit, kit.scenarios
+        self.boxes = self.s["inputs"] + self.s["results"]
+        self.dpi = driver.scales[0]
+        self.last_click = (None, 0.0)
+
+    # The program's life.
+    def use_scale(self, dpi):
+        self.driver.set_scale(dpi)
+        self.dpi = dpi
+        self.driver.layout = self.layout = self.kit.layout(dpi)
+        print(f"-- at {dpi} dots per inch", flush=True)
+
+    def start(self, what):
+        log = self.kit.artifacts / f"{self.driver.name}-{what}.log"
+        self.driver.start(log)
+        self.log = log
+        self.last_click = (None, 0.0)
+
+    def expect_exit(self, what):
+        status = self.driver.wait_exit(10.0)
+        if status is None:
+            raise Failure(f"{what}: the program is still running")
+        if status != 0:
+            raise Failure(f"{what}: the program ended with status {status} (log: {self.log})")
+        print(f"ok: {what} ends the program with status 0", flush=True)
+
+    # Reading the window back.
+    def read(self):
+        self.last = self.driver.read()
+        return self.last
+
+    def differs(self, expected, focus=None):
+        """How the last read differs from the expected {box: text} and focused control."""
+        shown = self.last.boxes
+        said = [f"{name} shows \"{shown[name]}\", expected \"{text}\""
+                for name, text in expected.items() if shown[name] != text]
+        if focus and self.last.focus != focus:
+            said.append(f"the focus is on {self.last.focus}, not {focus}")
+        return "; ".join(said)
+
+    def expect(self, what, expected, focus=None, seconds=5.0):
+        """Waits for the window to show something that only the action under test can
+        bring about."""
+        deadline = time.monotonic() + seconds
+        self.read()
+        while mismatch := self.differs(expected, focus):
+            if time.monotonic() > deadline:
+                raise Failure(f"{what}: {mismatch}")
+            time.sleep(0.05)
+            self.read()
+
+    def expect_focus(self, what, name):
+        self.expect(what, {}, name)
+
+    def settle(self):
+        """Makes sure the window has handled every key and click sent so far: the program
+        handles input in order, so once a Tab sent now has moved the focus on, all before
+        it is done. Shift+Tab brings the focus back; moving the focus runs nothing of the
+        program's own."""
+        focus = self.read().focus
+        if self.last.active != "window":
+            raise Failure(f"cannot settle the input: the {self.last.active} window is active")
+        order = self.s["tab_order"]
+        if focus not in order:
+            raise Failure(f"cannot settle the input: the focus is on {focus}")
+        self.driver.press("Tab")
+        self.expect_focus(f"Tab from {focus}", order[(order.index(focus) + 1) % len(order)])
+        self.driver.press("shift+Tab")
+        self.expect_focus("Shift+Tab back", focus)
+
+    def expect_unchanged(self, what, expected, focus=None):
+        """The window once everything sent to it is handled, for checks that nothing
+        changed."""
+        self.settle()
+        self.read()
+        if mismatch := self.differs(expected, focus):
+            raise Failure(f"{what}: {mismatch}")
+        if self.last.active != "window":
+            raise Failure(f"{what}: a {self.last.active} window is active: {self.last.message}")
+        if not self.driver.running():
+            raise Failure(f"{what}: the program ended")
+
+    # A person's steps.
+    def click_control(self, name):
+        """A second click on the same control waits out the double-click time, so that it
+        counts as a click of its own."""
+        last, when = self.last_click
+        if last == name:
+            time.sleep(max(0.0, when + DOUBLE_CLICK_S - time.monotonic()))
+        self.driver.mouse_to(*self.layout.point(name))
+        self.driver.click()
+        self.last_click = (name, time.monotonic())
+
+    def focus_box(self, name):
+        """By a click, or for Text9, which calculates on a click, by Tab from Text8."""
+        if name == "Text9":
+            self.click_control("Text8")
+            self.driver.press("Tab")
+        else:
+            self.click_control(name)
+        self.expect_focus(f"into {name}", name)
+
+    def clear_boxes(self, names):
+        for name in names:
+            self.focus_box(name)
+            self.driver.press("End", "shift+Home", "BackSpace")
+
+    def clear_all_boxes(self):
+        self.read()
+        self.clear_boxes([name for name in self.boxes if self.last.boxes[name]])
+        self.expect("emptying the boxes", dict.fromkeys(self.boxes, ""))
+
+    def type_inputs(self, values):
+        self.click_control("Text1")
+        for value in values:
+            if value:
+                self.driver.type_text(value)
+            self.driver.press("Tab")
+        self.expect(f"typing {values}", dict(zip(self.boxes, values + [""] * 4)))
+
+    def paste(self, text):
+        self.driver.put_clipboard(text.encode())
+        self.driver.press("shift+Insert")
+
+    def expect_message(self, what, text):
+        deadline = time.monotonic() + 10
+        while self.read().active != "message":
+            if time.monotonic() > deadline:
+                raise Failure(f"{what}: no message came up")
+            time.sleep(0.05)
+        if self.last.message != text:
+            raise Failure(f"{what}: the message says \"{self.last.message}\", not \"{text}\"")
+        if not self.driver.message_is_owned():
+            raise Failure(f"{what}: no message window owned by the window")
+        if not self.driver.running():
+            raise Failure(f"{what}: the program ended")
+
+    def expect_dark_letters(self, what, picture, areas):
+        """The darkest pixel in each area is dark: letters that stay readable."""
+        for colour in self.driver.grab(self.kit.artifacts / picture, areas)[1:]:
+            if sum(int(colour[i:i + 2], 16) for i in (1, 3, 5)) >= 3 * 80:
+                raise Failure(f"{what}: the darkest pixel of an area is {colour}, not dark")
+
+    def beside_the_balance_box(self):
+        left, top, width, height = self.layout.boxes["Text9"]
+        return (left + width + 7, top + height // 2)
+
+    # The checks.
+    def check_geometry(self):
+        want = self.layout.window
+        shown = self.driver.client_area()
+        if shown != want:
+            raise Failure(f"the client area is {shown}, expected {want}")
+        self.read()  # finds every box and the button at the place the layout gives it
+        print(f"ok: the client area is {want[2]}x{want[3]} at +{want[0]}+{want[1]}, "
+              "the boxes and EXIT at their places")
+
+    def check_tab_order(self):
+        order = self.s["tab_order"]
+        for i in range(1, len(order) + 1):
+            self.driver.press("Tab")
+            self.expect_focus("Tab", order[i % len(order)])
+        for i in reversed(range(len(order))):
+            self.driver.press("shift+Tab")
+            self.expect_focus("Shift+Tab", order[i])
+        print(f"ok: Tab walks {' '.join(order)} and back; Shift+Tab the other way")
+
+    def check_start_state(self):
+        """Right after the start the focus is on EXIT: digits and Esc go nowhere, and
+        neither tabbing into Text9 nor Enter there calculates."""
+        empty = dict.fromkeys(self.boxes, "")
+        self.read()
+        if mismatch := self.differs(empty, "Command1"):
+            raise Failure(f"at start: {mismatch}")
+        print("ok: at start the boxes are empty and EXIT has the focus")
+        self.driver.type_text("123")
+        self.driver.press("Escape")
+        self.expect_unchanged("digits and Esc at start", empty, "Command1")
+        print("ok: digits and Esc typed at start go nowhere")
+        self.check_tab_order()
+        self.driver.press(*["Tab"] * 8)
+        self.expect_focus("Tab into Text9", "Text9")
+        self.driver.press("Return", "KP_Enter")
+        self.expect_unchanged("Tab into Text9 and Enter", empty, "Text9")
+        print("ok: neither Tab into Text9 nor Enter there calculates")
+
+    def check_worked_case(self):
+        typed, results = self.s["worked_case"]
+        self.clear_all_boxes()
+        self.type_inputs(typed)
+        self.click_control("Text9")
+        self.expect(f"the worked case at {self.dpi} dots per inch",
+                    dict(zip(self.boxes, typed + results)), "Text9")
+        print(f"ok: the worked case at {self.dpi} dots per inch")
+
+    def check_calculations(self):
+        """The results are empty before each click, so only the click can bring them."""
+        for name, typed, inputs, results in self.s["calculations"]:
+            self.clear_all_boxes()
+            self.type_inputs(typed)
+            self.click_control("Text9")
+            self.expect(name, dict(zip(self.boxes, inputs + results)), "Text9")
+            print(f"ok: {name}")
+
+    def save_screenshot(self):
+        """The window as it stands, kept for people to look at, with its boxes' colour."""
+        # Away from Text9, whose tooltip would cover the boxes.
+        self.driver.mouse_to(-self.layout.window[0], -self.layout.window[1])
+        time.sleep(0.5)
+        points = [",".join(map(str, self.layout.point(name, 4))) for name in self.boxes]
+        report = self.driver.grab(self.kit.artifacts / f"{self.driver.name}-window.png", points)
+        if report[0] != f"{self.layout.window[2]}x{self.layout.window[3]}":
+            raise Failure(f"the window picture is {report[0]}")
+        if wrong := [colour for colour in report[1:] if colour != "#caecc4"]:
+            raise Failure(f"boxes show {wrong} inside their left edges, not green")
+        print("ok: screenshot saved, every box green inside")
+
+    def check_key_rules(self):
+        self.driver.put_clipboard(self.s["key_rules_clipboard"].encode())
+        for box, typed, keys, expected in self.s["key_rules"]:
+            self.focus_box(box)
+            self.driver.press("End", "shift+Home", "BackSpace")
+            self.driver.type_text(typed)
+            if keys:
+                self.driver.press(keys)
+            self.expect_unchanged(f"\"{typed}\" {keys} into {box}", {box: expected}, box)
+            print(f"ok: \"{typed}\" {keys and f'and {keys} '}into {box} gives \"{expected}\"")
+
+    def check_paste_rules(self):
+        self.driver.put_clipboard(self.s["pasted_text"].encode())
+        for box in self.boxes:
+            self.focus_box(box)
+            self.driver.press("End", "shift+Home", "BackSpace", "shift+Insert")
+            self.expect(f"pasting into {box}", {box: self.s["pasted_shows"][box]}, box)
+        print(f"ok: \"{self.s['pasted_text']}\" pasted into every box is cut at its length, "
+              "not filtered")
+
+    def check_enter_and_esc(self):
+        """Enter and Esc in every box type nothing, calculate nothing and end nothing."""
+        self.clear_all_boxes()
+        for box in self.boxes:
+            self.focus_box(box)
+            self.driver.type_text("5")
+            self.driver.press("Return", "KP_Enter", "Escape")
+        self.expect_unchanged("Enter and Esc in every box", dict.fromkeys(self.boxes, "5"),
+                              self.boxes[-1])
+        print("ok: Enter and Esc in every box type, calculate and end nothing")
+
+    def check_clicks(self):
+        inside, outside = self.layout.point("Text9"), self.beside_the_balance_box()
+        typed, results = self.s["worked_case"]
+        self.clear_all_boxes()
+        self.type_inputs(typed)
+        drive = self.driver
+        ways = {
+            "press and release inside": lambda: (drive.mouse_to(*inside), drive.click()),
+            "press inside, release outside": lambda: (
+                drive.mouse_to(*inside), drive.mouse_down(), drive.mouse_to(*outside),
+                drive.mouse_up()),
+            "press outside, release inside": lambda: (
+                drive.mouse_to(*outside), drive.mouse_down(), drive.mouse_to(*inside),
+                drive.mouse_up()),
+            "double click": lambda: (drive.mouse_to(*inside), drive.click(2)),
+        }
+        for how, calculates in self.s["clicks"]:
+            self.clear_boxes(self.s["results"])
+            self.expect("emptying the results", dict.fromkeys(self.s["results"], ""))
+            time.sleep(DOUBLE_CLICK_S)  # no double click with the last click
+            ways[how]()
+            if calculates:
+                self.expect(how, dict(zip(self.s["results"], results)), "Text9")
+            else:
+                self.expect_unchanged(how, dict.fromkeys(self.s["results"], ""))
+            print(f"ok: {how} on Text9: calculates {'yes' if calculates else 'no'}")
+        self.last_click = (None, 0.0)
+
+    def fill_inputs(self, values):
+        """Types what can be typed and pastes the rest."""
+        for box, value in zip(self.s["inputs"], values):
+            if not value:
+                continue
+            self.focus_box(box)
+            if value.strip("0123456789.") == "":
+                self.driver.type_text(value)
+            else:
+                self.paste(value)
+
+    def check_bad_inputs(self):
+        """A bad figure stops the calculation with a message that names it; once the
+        message is acknowledged, the box to fix has the focus with its whole text selected,
+        ready to be typed over, and the program goes on."""
+        for inputs, box, message, results in self.s["bad_inputs"]:
+            what = ",".join(inputs)
+            self.clear_all_boxes()
+            self.fill_inputs(inputs)
+            self.settle()
+            self.click_control("Text9")
+            self.expect_message(what, message)
+            self.driver.press("Return")
+            self.expect_focus(f"{what}, after the message", box)
+            whole = (0, len(self.last.boxes[box]))
+            if self.last.selection != whole:
+                raise Failure(f"{what}: the selection in {box} is {self.last.selection}, "
+                              f"not its whole text {whole}")
+            if mismatch := self.differs(dict(zip(self.s["results"], results))):
+                raise Failure(f"{what}: {mismatch}")
+            print(f"ok: {what}: \"{message}\", then {box} focused with its text selected")
+        self.driver.type_text(self.s["mended_by"])
+        self.click_control("Text9")
+        self.expect("typed over the selection", dict(zip(self.boxes, self.s["mended"])), "Text9")
+        print("ok: typing over the selected text mends the figure")
+
+    def check_pasted_figures(self):
+        """Pasted figures bring blank space along; it is read as blank around the numbers."""
+        for inputs, results in self.s["pasted_figures"]:
+            self.clear_all_boxes()
+            for box, value in zip(self.s["inputs"], inputs):
+                self.focus_box(box)
+                self.paste(value)
+            self.settle()
+            self.click_control("Text9")
+            self.expect(f"pasted {inputs}", dict(zip(self.s["results"], results)), "Text9")
+            print(f"ok: pasted with blank space around: {inputs}")
+
+    def overlap_point(self, names):
+        boxes = [self.layout.boxes[name] for name in names]
+        x0, y0 = max(b[0] for b in boxes), max(b[1] for b in boxes)
+        x1, y1 = min(b[0] + b[2] for b in boxes), min(b[1] + b[3] for b in boxes)
+        if not (x0 < x1 and y0 < y1):
+            raise Failure(f"{names} do not overlap")
+        return ((x0 + x1 - 1) // 2, (y0 + y1 - 1) // 2)
+
+    def check_pointers(self):
+        """Each jump of the mouse shows the picture of what lies under it at once, with no
+        further movement; over a box's border too. Pointers are round(32 * dpi / 96)
+        pixels, aiming with their centres."""
+        previous = None
+        for where, picture in self.s["pointers"]:
+            if picture == previous:
+                raise Failure(f"the pointer table repeats {picture}: a stale pointer would pass")
+            if where == "bare":
+                point = self.beside_the_balance_box()
+            elif where.startswith("corner "):
+                point = self.layout.boxes[where.split()[1]][:2]
+            else:
+                point = self.overlap_point(where.split())
+            self.driver.mouse_to(*point)
+            deadline = time.monotonic() + 2
+            while not (shown := self.driver.pointer_is(picture, self.dpi))[0]:
+                if time.monotonic() > deadline:
+                    raise Failure(f"over {where} at {self.dpi} dots per inch the pointer is "
+                                  f"not {picture}: {shown[1]}")
+                time.sleep(0.02)
+            previous = picture
+        if not self.driver.running():
+            raise Failure("the program ended while the mouse moved")
+        print(f"ok: at {self.dpi} dots per inch the pointer shows its picture at once after "
+              "each jump, box borders included")
+
+    def check_ending_keys(self):
+        for key in self.s["ending_keys"]:
+            self.start(key)
+            self.expect_focus("at start", "Command1")
+            self.driver.press(key)
+            self.expect_exit(f"{key} on the focused EXIT button at start")
+
+    def check_light_text_desktop(self):
+        """On a desktop whose text is light the labels and the box's figures stay dark on
+        their light grounds."""
+        desktop = self.driver.light_text_desktop()
+        if desktop is None:
+            return
+        with desktop:
+            self.start("light-text")
+            self.click_control("Text1")
+            self.driver.type_text("600")
+            self.expect("typing into Text1 on a light-text desktop", {"Text1": "600"}, "Text1")
+            left, top, width, height = self.layout.boxes["Text1"]
+            self.expect_dark_letters(
+                "on a light-text desktop", f"{self.driver.name}-light-text.png",
+                [self.layout.area(name) for name in ("Label1", "Label12", "Label18")]
+                + [f"{left + 3},{top + 3},{width - 6},{height - 6}"])
+            print("ok: on a light-text desktop the labels and the box's figures stay dark")
+            self.click_control("Command1")
+            self.expect_exit("a click on EXIT on a light-text desktop")
+
+    def check_focus_after_restore(self):
+        """Minimised with the focus in a box and restored, the window types into that box."""
+        box, digit = self.s["focus_after_restore"]
+        self.start("restore")
+        self.focus_box(box)
+        if not self.driver.minimise():
+            print(f"-- {self.driver.name} has no way to minimise its window here")
+            self.driver.kill()
+            return
+        self.driver.restore()
+        self.driver.type_text(digit)
+        self.expect(f"typing {digit} after a minimise and a restore", {box: digit}, box)
+        print(f"ok: after a minimise and a restore {box} has the focus and takes \"{digit}\"")
+        self.click_control("Command1")
+        self.expect_exit("a click on EXIT after a restore")
+
+    def check_picture_blocks(self):
+        """At a whole factor of the design's scale every pixel of the dove, where no text
+        lies over or under it, is drawn as an exact block of the factor."""
+        factor = self.dpi // 96
+        left, top, _, _ = self.layout.boxes["Image1"]
+        text_top = self.layout.boxes["Label21"][1]
+        text_left = self.layout.boxes["Label14"][0]
+        report = self.driver.grab(
+            self.kit.artifacts / f"{self.driver.name}-{self.dpi}dpi.png",
+            [f"{left},{top},{text_left - left},{text_top - top},{factor}"])
+        blocks, colours = map(int, report[-1].split())
+        if blocks or colours <= 20:
+            raise Failure(f"at {self.dpi} dots per inch {blocks} blocks of the dove are not "
+                          f"one colour; it shows {colours} colours")
+        print(f"ok: at {self.dpi} dots per inch each pixel of the dove is a block "
+              f"({colours} colours)")
+
+    def check_scale(self, dpi):
+        """The size and places at every scale, with the pointers; the start, the tab order
+        and the worked case at 150 per cent; the pictures' blocks at whole factors."""
+        self.use_scale(dpi)
+        self.start(f"{dpi}dpi")
+        self.check_geometry()
+        if dpi in self.s["full_start_at"]:
+            self.check_start_state()
+            self.check_worked_case()
+        if dpi % 96 == 0 and dpi > 96:
+            self.check_picture_blocks()
+        self.check_pointers()
+        self.click_control("Command1")
+        self.expect_exit(f"a click on EXIT at {dpi} dots per inch")
+
+    def check_killed_program(self):
+        """A program that dies fails the run: the next read fails, and so does its end."""
+        self.start("killed")
+        self.driver.kill()
+        for what, step in (("a read", self.read), ("its end", lambda: self.expect_exit("kill"))):
+            try:
+                step()
+            except Failure as failure:
+                print(f"ok: after a kill {what} fails: {failure}")
+            else:
+                raise Failure(f"after a kill {what} passed")
+
+    def run(self):
+        self.use_scale(self.driver.scales[0])
+        self.start("run1")
+        self.check_geometry()
+        self.check_start_state()
+        self.check_calculations()
+        self.save_screenshot()
+        self.check_pointers()
+        self.check_key_rules()
+        self.check_paste_rules()
+        self.check_enter_and_esc()
+        self.check_clicks()
+        self.check_bad_inputs()
+        self.check_pasted_figures()
+        self.click_control("Command1")
+        self.expect_exit("a click on EXIT")
+        self.check_ending_keys()
+        for check in self.driver.own_checks():
+            check(self)
+        self.check_light_text_desktop()
+        self.check_killed_program()
+        failures = []
+        # The checks that a fault may fail at one scale only run through every scale.
+        for check in (self.check_focus_after_restore,
+                      *[lambda dpi=dpi: self.check_scale(dpi) for dpi in self.driver.scales[1:]]):
+            try:
+                check()
+            except Failure as failure:
+                print(f"FAIL: {failure}", file=sys.stderr, flush=True)
+                failures.append(str(failure))
+                if self.driver.running():
+                    self.driver.kill()
+        if failures:
+            raise Failure(f"{len(failures)} checks failed")
+
+    def picture(self, file):
+        """The window after the worked case, with the mouse away from the boxes."""
+        self.use_scale(self.driver.scales[0])
+        self.start("picture")
+        typed, results = self.s["worked_case"]
+        self.type_inputs(typed)
+        self.click_control("Text9")
+        self.expect("the worked case", dict(zip(self.boxes, typed + results)))
+        self.driver.mouse_to(-self.layout.window[0], -self.layout.window[1])
+        time.sleep(1)
+        self.driver.grab(Path(file).resolve(), [])
+        self.click_control("Command1")
+        self.expect_exit("EXIT after the picture")
+        print(f"saved {file}")
+
+
+def main():
+    if len(sys.argv) < 4 or sys.argv[3] not in ("run", "picture") or (
+            sys.argv[3] == "picture") != (len(sys.argv) == 5):
+        print(__doc__, file=sys.stderr)
+        return 2
+    driver = None
+    try:
+        kit = Kit(sys.argv[2])
+        driver = importlib.import_module(sys.argv[1]).Driver(kit)
+        harness = Harness(driver, kit)
+        harness.run() if sys.argv[3] == "run" else harness.picture(sys.argv[4])
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        if driver is not None:
+            driver.close()
+    print(f"e2e: all checks passed through {sys.argv[1]}; pictures in {sys.argv[2]}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
