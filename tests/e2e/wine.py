@@ -33,7 +33,7 @@ class Driver(XFrontEnd):
         os.environ.update(WINEPREFIX=str(prefix.resolve()), WINEARCH="win64", WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml=")
         self.reader = None
-        self.start_server()
+        self.restart_server()  # a server left behind by a run that was cut short
         if not (prefix / "system.reg").is_file():
             with open(kit.artifacts / "wineboot.log", "wb") as log:
                 if subprocess.run(["wine", "wineboot", "--init"], stdout=log,
@@ -49,12 +49,14 @@ class Driver(XFrontEnd):
     def restart_server(self):
         """Wine reads the prefix's settings when its server starts."""
         self.stop_reader()
-        subprocess.run(["wineserver", "-k"], capture_output=True)
+        subprocess.run(["wineserver", "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.start_server()
 
     def set_registry(self, key, name, kind, value):
+        # No pipe of ours: the services that a first client starts would keep it open.
         if subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"],
-                          capture_output=True, stdin=subprocess.DEVNULL).returncode:
+                          stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode:
             raise Failure(f"could not set {key}\\{name} to {value}")
 
     def set_scale(self, dpi):
@@ -81,13 +83,15 @@ class Driver(XFrontEnd):
                 self.reader = subprocess.Popen(["wine", str(self.kit.reader)], text=True,
                                                stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                                stderr=subprocess.DEVNULL, encoding="utf-8")
+            lines = []
             try:
                 self.reader.stdin.write(request + "\n")
                 self.reader.stdin.flush()
-                lines = list(iter(self.reader.stdout.readline, "end\n"))
+                while (line := self.reader.stdout.readline()) not in ("", "end\n"):
+                    lines.append(line)
             except BrokenPipeError:
-                lines = []
-            if lines and lines[-1].endswith("\n"):
+                line = ""
+            if line == "end\n":
                 break
             self.stop_reader()
         else:
@@ -100,7 +104,8 @@ class Driver(XFrontEnd):
 
     def stop_reader(self):
         if self.reader is not None:
-            self.reader.stdin.close()
+            with contextlib.suppress(BrokenPipeError):
+                self.reader.stdin.close()
             self.reader.wait()
             self.reader = None
 
@@ -139,5 +144,5 @@ class Driver(XFrontEnd):
     def close(self):
         self.stop_reader()
         super().close()
-        subprocess.run(["wineserver", "-k"], capture_output=True)
+        subprocess.run(["wineserver", "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.runtime.cleanup()
