@@ -5,6 +5,7 @@ import contextlib
 import os
 import subprocess
 import tempfile
+import time
 from pathlib import Path
 
 from driver import Failure, reading_from_places
@@ -110,7 +111,15 @@ class Driver(XFrontEnd):
             self.reader = None
 
     def read(self):
-        return reading_from_places(self.ask("read"), self.layout, self.kit.tab_order)
+        """A window busy with a message box's coming up may miss the reader's time limit
+        once; three misses in a row fail the read."""
+        for attempt in range(3):
+            try:
+                return reading_from_places(self.ask("read"), self.layout, self.kit.tab_order)
+            except Failure:
+                if attempt == 2:
+                    raise
+                time.sleep(0.2)
 
     def minimise(self):
         self.ask("minimise")
