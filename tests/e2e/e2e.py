@@ -32,7 +32,7 @@ class Kit:
     """What every run works with: the program, the tools, the scenarios and where to put
     pictures and logs."""
 
-    def __init__(self, artifacts):
+    def __init__(self, artifacts, pointers=True):
         def tool(name, required=True):
             value = os.environ.get(name)
             if required and not (value and Path(value).exists()):
@@ -44,8 +44,9 @@ class Kit:
         self.prefix = tool("TRIMWISE_WINE_PREFIX", required=False)
         self.layout_tool = tool("TRIMWISE_PRINT_LAYOUT")
         self.grabber = tool("TRIMWISE_GRAB_WINDOW")
-        self.pointer_reader = tool("TRIMWISE_READ_POINTER")
-        self.assets = Path(tool("TRIMWISE_ASSETS"))
+        # Only the pointers' check needs their reader and the picture files.
+        self.pointer_reader = tool("TRIMWISE_READ_POINTER", pointers)
+        self.assets = Path(tool("TRIMWISE_ASSETS", pointers) or ".")
         self.artifacts = Path(artifacts).resolve()
         self.artifacts.mkdir(parents=True, exist_ok=True)
         with open(HERE / "scenarios.toml", "rb") as file:
@@ -568,7 +569,7 @@ def main():
         return 2
     driver = None
     try:
-        kit = Kit(sys.argv[2])
+        kit = Kit(sys.argv[2], pointers=sys.argv[3] == "run")
         driver = importlib.import_module(sys.argv[1]).Driver(kit)
         harness = Harness(driver, kit)
         harness.run() if sys.argv[3] == "run" else harness.picture(sys.argv[4])
