@@ -8,7 +8,7 @@ import tempfile
 import time
 from pathlib import Path
 
-from driver import Failure, reading_from_places
+from driver import Failure, holds, reading_from_places
 from x11 import TITLE_PATTERN, XFrontEnd, plain_qt_session, run
 
 
@@ -21,8 +21,8 @@ class Driver(XFrontEnd):
 
     def __init__(self, kit):
         for built in (kit.program, kit.reader):
-            if not Path(built).is_file():
-                raise Failure(f"{built} is missing; cross-build it first with: make windows")
+            holds(Path(built).is_file(),
+                  f"{built} is missing; cross-build it first with: make windows")
         # Room for the window at twice the design's scale.
         super().__init__(kit, screen="2048x1536")
         self.runtime = tempfile.TemporaryDirectory()
@@ -99,8 +99,7 @@ class Driver(XFrontEnd):
             raise Failure(f"the box reader did not answer \"{request}\"")
         lines = [line.rstrip("\r\n") for line in lines]
         errors = [line[6:] for line in lines if line.startswith("error ")]
-        if errors:
-            raise Failure(f"the box reader, asked \"{request}\": {'; '.join(errors)}")
+        holds(not errors, f"the box reader, asked \"{request}\": {'; '.join(errors)}")
         return lines
 
     def stop_reader(self):

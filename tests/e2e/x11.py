@@ -8,7 +8,7 @@ import re
 import subprocess
 import time
 
-from driver import Failure, FrontEnd
+from driver import Failure, FrontEnd, holds
 
 TITLE_PATTERN = r"^Trimwise V1\.2$"
 
@@ -16,8 +16,8 @@ TITLE_PATTERN = r"^Trimwise V1\.2$"
 def run(*command, check=True):
     """A tool's standard output; a failing tool fails the step."""
     done = subprocess.run(command, capture_output=True, text=True)
-    if check and done.returncode != 0:
-        raise Failure(f"{' '.join(command)} ended with {done.returncode}: {done.stderr.strip()}")
+    holds(not (check and done.returncode != 0),
+          f"{' '.join(command)} ended with {done.returncode}: {done.stderr.strip()}")
     return done.stdout
 
 
@@ -90,8 +90,8 @@ class XFrontEnd(FrontEnd):
                                             stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
                                             env=os.environ | self.extra_env)
         found = []
-        if not wait_until(30, lambda: found.append(self.find_window()) or found[-1]):
-            raise Failure(f"the window \"Trimwise V1.2\" did not appear (log: {log})")
+        holds(wait_until(30, lambda: found.append(self.find_window()) or found[-1]),
+              f"the window \"Trimwise V1.2\" did not appear (log: {log})")
         self.window = found[-1]
         self.take_keyboard()
 
