@@ -18,7 +18,7 @@ out=$(realpath "$7")
 export TRIMWISE_GRAB_WINDOW=$(realpath "$4") TRIMWISE_PRINT_LAYOUT=$(realpath "$5")
 # The Qt window is read over AT-SPI, on a session bus of the run's own.
 TRIMWISE_PROGRAM=$(realpath "$1") \
-    dbus-run-session -- /usr/bin/python3 "$harness" qt "$6" picture "$out/trimwise-linux.png"
+    dbus-run-session -- /usr/bin/python3 -B "$harness" qt "$6" picture "$out/trimwise-linux.png"
 TRIMWISE_PROGRAM=$(realpath "$2") TRIMWISE_BOX_READER=$(realpath "$3") \
     TRIMWISE_WINE_PREFIX=$6/wine-prefix \
-    /usr/bin/python3 "$harness" wine "$6" picture "$out/trimwise-windows.png"
+    /usr/bin/python3 -B "$harness" wine "$6" picture "$out/trimwise-windows.png"
