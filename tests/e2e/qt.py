@@ -4,7 +4,6 @@ and the button named by where it lies, never by the order the program made them 
 import contextlib
 import os
 import subprocess
-import tempfile
 import time
 from pathlib import Path
 
@@ -12,7 +11,7 @@ import pyatspi
 from gi.repository import Atspi, GLib
 
 from driver import Failure, holds, reading_from_places
-from x11 import XFrontEnd, plain_qt_session, run
+from x11 import XFrontEnd, run
 
 TITLE = "Trimwise V1.2"
 
@@ -164,8 +163,6 @@ class Driver(XFrontEnd):
 
     def __init__(self, kit):
         super().__init__(kit)
-        self.runtime = tempfile.TemporaryDirectory()
-        plain_qt_session(self.runtime.name)
         # Qt joins the accessibility bus only when something asks for it, as Orca does by
         # running; the bus starts on demand, and Qt looks for it when it starts.
         os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
@@ -184,28 +181,19 @@ class Driver(XFrontEnd):
         handle_events()
         try:
             lines = read_places(self.app)
-        except Failure:
-            raise
-        except Exception as failure:  # a program that died mid-read fails the read
+        except GLib.Error as failure:  # a program that died mid-read fails the read
             raise Failure(f"the window did not answer over AT-SPI: {failure}") from failure
         return reading_from_places(lines, self.layout, self.kit.tab_order)
 
-    def close(self):
-        super().close()
-        self.runtime.cleanup()
-
+    @contextlib.contextmanager
     def light_text_desktop(self):
         """Qt's GTK platform theme with Adwaita's dark variant. GTK keeps some memory to the
         end of the process; that is the toolkit's, not ours. GTK's own bridge to the
         accessibility bus stays off: the window is Qt's."""
         holds(list(Path("/usr/lib").glob("*/qt6/plugins/platformthemes/libqgtk3.so")),
               "Qt's GTK platform theme is missing (qt6-gtk-platformtheme, scripts/deps.sh test)")
-        return self.env_while(ASAN_OPTIONS="detect_leaks=0", QT_QPA_PLATFORMTHEME="gtk3",
+        self.extra_env = dict(ASAN_OPTIONS="detect_leaks=0", QT_QPA_PLATFORMTHEME="gtk3",
                               GTK_THEME="Adwaita:dark", NO_AT_BRIDGE="1")
-
-    @contextlib.contextmanager
-    def env_while(self, **env):
-        self.extra_env = env
         try:
             yield
         finally:
@@ -232,11 +220,8 @@ class Driver(XFrontEnd):
             done = subprocess.run([str(self.kit.program)], env=env, capture_output=True,
                                   text=True, stdin=subprocess.DEVNULL)
             said = done.stderr
-            holds(done.returncode == 1,
-                  f"{what}: status {done.returncode}, expected 1; it said: {said}")
-            if len(said.splitlines()) != 1 or not said.startswith(
-                    "trimwise: Trimwise needs a graphical display, but "):
-                raise Failure(f"{what}: it said \"{said}\", not the one line expected")
-            holds(not (display and display not in said),
-                  f"{what}: the message does not name the display it tried")
+            holds(done.returncode == 1 and len(said.splitlines()) == 1 and said.startswith(
+                "trimwise: Trimwise needs a graphical display, but ") and (display or "") in said,
+                f"{what}: status {done.returncode}, not 1 with one line naming the display; "
+                f"it said: {said}")
             print(f"ok: {what}: \"{said.strip()}\", status 1")

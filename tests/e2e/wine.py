@@ -4,12 +4,18 @@ the window for its texts (tests/e2e/box_reader), as any Windows program could.""
 import contextlib
 import os
 import subprocess
-import tempfile
 import time
 from pathlib import Path
 
 from driver import Failure, holds, reading_from_places
-from x11 import TITLE_PATTERN, XFrontEnd, plain_qt_session, run
+from x11 import TITLE_PATTERN, XFrontEnd, run
+
+
+def quiet(*command):
+    """A Wine tool's status, with no pipe of ours: the services that a first client starts
+    would keep it open."""
+    return subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode
 
 
 class Driver(XFrontEnd):
@@ -25,8 +31,6 @@ class Driver(XFrontEnd):
                   f"{built} is missing; cross-build it first with: make windows")
         # Room for the window at twice the design's scale.
         super().__init__(kit, screen="2048x1536")
-        self.runtime = tempfile.TemporaryDirectory()
-        plain_qt_session(self.runtime.name)  # the window grabber is a Qt program
         prefix = Path(kit.prefix)
         prefix.mkdir(parents=True, exist_ok=True)
         # Only the 64-bit loader is installed; without Mono and Gecko the new prefix asks
@@ -35,30 +39,19 @@ class Driver(XFrontEnd):
                           WINEDLLOVERRIDES="mscoree,mshtml=")
         self.reader = None
         self.restart_server()  # a server left behind by a run that was cut short
-        if not (prefix / "system.reg").is_file():
-            with open(kit.artifacts / "wineboot.log", "wb") as log:
-                if subprocess.run(["wine", "wineboot", "--init"], stdout=log,
-                                  stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL).returncode:
-                    raise Failure(f"wineboot could not set up {prefix}")
-
-    def start_server(self):
-        """A persistent server, started before any client, so that none starts it with the
-        run's pipes as its output."""
-        subprocess.run(["wineserver", "-p"], stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        holds((prefix / "system.reg").is_file() or not quiet("wine", "wineboot", "--init"),
+              f"wineboot could not set up {prefix}")
 
     def restart_server(self):
-        """Wine reads the prefix's settings when its server starts."""
+        """Wine reads the prefix's settings when its server starts. A persistent server,
+        started before any client, so that none starts it with the run's pipes as output."""
         self.stop_reader()
-        subprocess.run(["wineserver", "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.start_server()
+        quiet("wineserver", "-k")
+        quiet("wineserver", "-p")
 
     def set_registry(self, key, name, kind, value):
-        # No pipe of ours: the services that a first client starts would keep it open.
-        if subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"],
-                          stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL).returncode:
-            raise Failure(f"could not set {key}\\{name} to {value}")
+        holds(not quiet("wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"),
+              f"could not set {key}\\{name} to {value}")
 
     def set_scale(self, dpi):
         """As a user sets the scale: the prefix's dots per inch."""
@@ -152,5 +145,4 @@ class Driver(XFrontEnd):
     def close(self):
         self.stop_reader()
         super().close()
-        subprocess.run(["wineserver", "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.runtime.cleanup()
+        quiet("wineserver", "-k")

@@ -2,10 +2,10 @@
 their window on X (the Qt program, and trimwise.exe under Wine). Input goes through XTEST
 with xdotool, the clipboard through xclip, pictures and pointers through the C++ helpers."""
 
-import contextlib
 import os
 import re
 import subprocess
+import tempfile
 import time
 
 from driver import Failure, FrontEnd, holds
@@ -30,51 +30,34 @@ def wait_until(seconds, condition):
     return True
 
 
-class XServer(contextlib.AbstractContextManager):
-    """Xvfb on a display it picks itself, with no window manager: windows keep the places
-    they ask for and the program sets the keyboard focus itself."""
-
-    def __init__(self, size="1024x768"):
-        read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{size}x24", "-dpi", "96",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=[write_end], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as answer:
-            number = answer.readline().strip()
-        if not number:
-            self.process.kill()
-            raise Failure("Xvfb found no display to run on")
-        os.environ["DISPLAY"] = f":{number}"
-        print(f"X server on :{number}", flush=True)
-
-    def __exit__(self, *_):
-        self.process.terminate()
-        self.process.wait()
-
-
-def plain_qt_session(runtime_dir):
-    """The same Qt program whatever desktop or build machine runs the test: the X platform,
-    none of the caller's scaling or desktop theme, UTF-8, a runtime folder of its own."""
-    os.environ.update(QT_QPA_PLATFORM="xcb", LANG="C.UTF-8", LC_ALL="C.UTF-8",
-                      XDG_RUNTIME_DIR=runtime_dir)
-    for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-                 "QT_QPA_PLATFORMTHEME"):
-        os.environ.pop(name, None)
-
-
 class XFrontEnd(FrontEnd):
-    """What the X drivers share: input, the clipboard, the window's place, pictures and
-    pointers. A subclass says how to start its program (command) and find its window."""
+    """What the X drivers share: a private X server, input, the clipboard, the window's
+    place, pictures and pointers. A subclass says how to start its program (command) and
+    how to find its window."""
 
     def __init__(self, kit, screen="1024x768"):
         super().__init__(kit)
-        self.x_server = XServer(screen)
-        self.process = None
-        self.window = None
-        self.extra_env = {}
+        self.process, self.window, self.extra_env = None, None, {}
+        # Xvfb on a display it picks itself, with no window manager: windows keep the
+        # places they ask for and the program sets the keyboard focus itself.
+        read_end, write_end = os.pipe()
+        self.x_server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
+             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as answer:
+            os.environ["DISPLAY"] = f":{answer.readline().strip()}"
+        holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
+        # The same Qt programs (the program, the window grabber) whatever desktop or build
+        # machine runs the test: the X platform, none of the caller's scaling or theme, UTF-8,
+        # a runtime folder of their own.
+        self.runtime = tempfile.TemporaryDirectory()
+        os.environ.update(QT_QPA_PLATFORM="xcb", LANG="C.UTF-8", LC_ALL="C.UTF-8",
+                          XDG_RUNTIME_DIR=self.runtime.name)
+        for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                     "QT_QPA_PLATFORMTHEME"):
+            os.environ.pop(name, None)
 
     def command(self):
         raise NotImplementedError
@@ -118,7 +101,9 @@ class XFrontEnd(FrontEnd):
     def close(self):
         if self.running():
             self.kill()
-        self.x_server.__exit__()
+        self.x_server.terminate()
+        self.x_server.wait()
+        self.runtime.cleanup()
 
     def press(self, *keys):
         run("xdotool", "key", "--delay", "20", *keys)
