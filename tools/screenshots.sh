@@ -15,7 +15,8 @@ set -euo pipefail
 mkdir -p "$6" "$7"
 harness=$(dirname "$(realpath "$0")")/../tests/e2e/e2e.py
 out=$(realpath "$7")
-export TRIMWISE_GRAB_WINDOW=$(realpath "$4") TRIMWISE_PRINT_LAYOUT=$(realpath "$5")
+TRIMWISE_GRAB_WINDOW=$(realpath "$4") TRIMWISE_PRINT_LAYOUT=$(realpath "$5")
+export TRIMWISE_GRAB_WINDOW TRIMWISE_PRINT_LAYOUT
 # The Qt window is read over AT-SPI, on a session bus of the run's own.
 TRIMWISE_PROGRAM=$(realpath "$1") \
     dbus-run-session -- /usr/bin/python3 -B "$harness" qt "$6" picture "$out/trimwise-linux.png"
