@@ -181,7 +181,9 @@ class Driver(XFrontEnd):
         handle_events()
         try:
             lines = read_places(self.app)
-        except GLib.Error as failure:  # a program that died mid-read fails the read
+        # A program that died fails the read: the bus answers with an error, or pyatspi
+        # finds a child count of -1 for an application that no longer answers.
+        except (GLib.Error, ValueError) as failure:
             raise Failure(f"the window did not answer over AT-SPI: {failure}") from failure
         return reading_from_places(lines, self.layout, self.kit.tab_order)
 
