@@ -7,7 +7,7 @@ CPACK ?= cpack
 FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run windows package test test-suite test-asan test-fuzz test-reproducible \
+.PHONY: all deps build run windows package test web test-suite test-asan test-fuzz test-reproducible \
 	bench fuzz artwork format tidy clean
 
 all: build
@@ -31,6 +31,12 @@ windows:
 	$(CMAKE) --preset windows
 	$(CMAKE) --build --preset windows -j $(JOBS)
 
+# The browser page, one self-contained file: build-web/trimwise.html
+web:
+	@scripts/deps.sh web
+	$(CMAKE) --preset web
+	$(CMAKE) --build --preset web -j $(JOBS)
+
 # The Debian package of a Release build of the program: build/trimwise_<version>_amd64.deb
 # CPack gives the package's own members the modes the umask leaves, so it runs under the 022
 # that Debian's package builds use.
@@ -47,7 +53,7 @@ package:
 # a short fuzz run of the calculation, and trimwise.exe and the package built twice.
 test:
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz test-reproducible
+	@$(MAKE) --no-print-directory windows web test-suite test-asan test-fuzz test-reproducible
 
 test-suite:
 	$(CMAKE) --preset default
@@ -119,4 +125,4 @@ tidy:
 	git ls-files 'calc/*.cpp' 'ui/*.cpp' ':!ui/win32' | xargs clang-tidy -p build --quiet
 
 clean:
-	rm -rf build build-asan build-fuzz build-package build-windows
+	rm -rf build build-asan build-fuzz build-package build-windows build-web
