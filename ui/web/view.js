@@ -203,6 +203,13 @@ class Window {
         this.exports.trimwise_clicked(row);
       }
     });
+    // A press on what takes no focus leaves the focus where it is, as in the programs.
+    frame.addEventListener("mousedown", (event) => {
+      const row = this.rowOf(event.target);
+      if (row < 0 || !this.description.controls[row].takesFocus) {
+        event.preventDefault();
+      }
+    });
     frame.addEventListener("keydown", (event) => this.keyDown(event));
     frame.addEventListener("beforeinput", (event) => this.beforeInput(event));
     frame.addEventListener("compositionstart", (event) => this.compositionStart(event));
@@ -285,6 +292,8 @@ class Window {
     const room = document.documentElement.clientWidth;
     const scale = Math.min(1, room / d.width);
     this.frame.style.transform = scale < 1 ? `scale(${scale})` : "";
+    // Pictures drawn at a whole number of device pixels to theirs stay pixel-exact.
+    this.frame.classList.toggle("trimwise-whole", Number.isInteger(scale * window.devicePixelRatio));
     this.stage.style.width = `${d.width * scale}px`;
     this.stage.style.height = `${d.height * scale}px`;
   }

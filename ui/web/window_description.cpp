@@ -137,6 +137,7 @@ void describeControl(Json& json, const ControlSpec& control) {
     json.key("description").string(named ? AccessibleDescription(*named) : std::string());
     json.key("tabPlace").number(placeIn(TabChain(), control));
     json.key("stacking").number(placeIn(BackToFront(), control));
+    json.key("takesFocus").boolean(TakesFocus(control));
     json.key("filtersTypedKeys").boolean(FiltersTypedKeys(control));
     json.close('}');
 }
