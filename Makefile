@@ -70,16 +70,16 @@ test-fuzz:
 	$(CMAKE) --build --preset fuzz -j $(JOBS)
 	$(CTEST) --preset fuzz
 
-# The tree's trimwise.exe and package against a second build from a clone elsewhere.
-test-reproducible: windows package
+# The tree's trimwise.exe, package and page against a second build from a clone elsewhere.
+test-reproducible: windows package web
 	@scripts/deps.sh test
 	tests/reproducible/rebuild_and_compare.sh
 
-# The calculation, then start-up against a bare window: the Linux program, and trimwise.exe
-# under Wine at 100 and 150 per cent display scale.
+# The calculation, then start-up against a bare window: the Linux program, trimwise.exe
+# under Wine at 100 and 150 per cent display scale, and the page in headless Chromium.
 bench:
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows
+	@$(MAKE) --no-print-directory windows web
 	$(CMAKE) --preset default
 	$(CMAKE) --build --preset default -j $(JOBS)
 	./build/bench/trimwise-bench-calc
@@ -89,6 +89,7 @@ bench:
 			build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
 			build/bench-wine-prefix 15 $$dpi || exit 1; \
 	done
+	/usr/bin/python3 bench/web/page_startup.py build-web/trimwise.html build-web/ui/web/trimwise.wasm
 
 fuzz:
 	@scripts/deps.sh test

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -31,9 +32,17 @@ struct Decimal {
 Decimal decompose(double value, int precision) noexcept {
     // "-d.ddddde+XXX" with precision - 1 decimals: 1 + 1 + 1 + 14 + 1 + 1 + 3 characters.
     std::array<char, 32> buffer{};
+#if defined(__cpp_lib_to_chars)
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                          std::chars_format::scientific, precision - 1);
     static_cast<void>(ec); // the buffer is larger than the longest possible text
+#else
+    // Where from_chars for double is missing (libc++ 19, for WebAssembly), musl's printf
+    // writes the digits: exactly rounded as well, and without the 100 KB of tables that
+    // libc++'s to_chars with a precision brings into the page.
+    const int written = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision - 1, value);
+    const char* const end = buffer.data() + written;
+#endif
     Decimal decimal;
     const char* p = buffer.data();
     if (*p == '-') {

@@ -1,7 +1,8 @@
 // Prints how TextToNumber reads texts that are hard to round or lie at the edges of a double,
-// one line each: the text, then the double's bits in hexadecimal or the error. The native build
-// reads with from_chars and the WebAssembly build with musl's strtod; the two must print the
-// same lines.
+// one line each: the text, then the double's bits in hexadecimal or the error; then how
+// NumberToText and FitToBox write doubles of every size, ties of rounding among them. The
+// native build converts with from_chars and to_chars, the WebAssembly build with musl's
+// strtod and printf; the two must print the same lines.
 
 #include "number_text.h"
 
@@ -52,6 +53,19 @@ int main() {
                         static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(read.value)));
         } else {
             std::printf("error %d\n", static_cast<int>(read.error));
+        }
+    }
+    // Thirds, and halves that tie at the digits a box keeps, from 1E-30 to 1E+30: the same
+    // exact products in both builds.
+    for (const double start : {1.0 / 3.0, 2.0 / 3.0, 0.125, 0.95, 9.5, 0.000015}) {
+        double value = start;
+        for (int i = 0; i < 30; ++i) {
+            value /= 10.0;
+        }
+        for (int i = 0; i <= 60; ++i, value *= 10.0) {
+            std::printf("%s | %s | %s | %s\n", trimwise::NumberToText(value).c_str(),
+                        trimwise::FitToBox(value, 7).c_str(), trimwise::FitToBox(-value, 5).c_str(),
+                        trimwise::PlainDecimalText(value).c_str());
         }
     }
     return 0;

@@ -1,5 +1,5 @@
 """Writes trimwise.html, the page that is the whole browser front end: the WebAssembly
-module (deflated, in base64), the pictures as PNG and icon data, the script and the style,
+module in base64, the pictures as PNG and icon data, the script and the style,
 all inline. The page's own policy allows nothing from outside it.
 
     make_page.py <page.html> <view.js> <page.css> <trimwise.wasm> <assets dir> <out.html>
@@ -10,7 +10,6 @@ import base64
 import hashlib
 import json
 import sys
-import zlib
 
 import pictures
 
@@ -48,7 +47,7 @@ def source_hash(text):
 def main(template, script, style, wasm, folder, out, *names):
     script_text = open(script, encoding="utf-8").read()
     style_text = open(style, encoding="utf-8").read()
-    module = base64.b64encode(zlib.compress(open(wasm, "rb").read(), 9)).decode("ascii")
+    module = base64.b64encode(open(wasm, "rb").read()).decode("ascii")
     urls = {name: picture_urls(folder, name) for name in names}
     page = open(template, encoding="utf-8").read()
     for key, value in (
