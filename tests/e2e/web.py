@@ -36,9 +36,10 @@ READ_SCRIPT = """
 const frame = document.querySelector('.trimwise-window');
 if (!frame) { return null; }
 const origin = frame.getBoundingClientRect();
+const shrunk = origin.width / frame.offsetWidth;
 const controls = [...frame.querySelectorAll('input, button')].map((e) => {
   const r = e.getBoundingClientRect();
-  return {place: [r.left - origin.left, r.top - origin.top, r.width, r.height].map(Math.round),
+  return {place: [r.left - origin.left, r.top - origin.top, r.width, r.height].map((n) => Math.round(n / shrunk)),
           text: e.tagName === 'INPUT' ? e.value : e.textContent, focused: e === document.activeElement,
           selection: e.tagName === 'INPUT' ? [e.selectionStart, e.selectionEnd] : null};
 });
@@ -245,8 +246,10 @@ class Driver(FrontEnd):
 
     def viewport_point(self, x, y):
         rect = self.frame_rect()
-        left = rect["left"] + x / self.ratio
-        top = rect["top"] + y / self.ratio
+        # CSS pixels to a pixel of the layout: less than one where the page shrinks the window.
+        factor = rect["width"] / self.layout.window[2]
+        left = rect["left"] + x * factor
+        top = rect["top"] + y * factor
         if left < 0 or top < 0:
             return 0, 0
         return round(left), round(top)
@@ -361,7 +364,44 @@ class Driver(FrontEnd):
             self.dark = False
 
     def own_checks(self):
-        return [self.check_start_again]
+        return [self.check_start_again, self.check_input_method, self.check_phone]
+
+    def check_input_method(self, harness):
+        """An input method's text in an input box passes the key filter once committed, and
+        so does text that a virtual keyboard inserts."""
+        harness.start("input-method")
+        harness.focus_box("Text4")
+        self.browser.execute_cdp_cmd("Input.imeSetComposition",
+                                     {"text": "a1", "selectionStart": 2, "selectionEnd": 2})
+        self.browser.execute_cdp_cmd("Input.insertText", {"text": "a1.x"})
+        self.browser.execute_cdp_cmd("Input.insertText", {"text": "b2"})
+        harness.expect("committed \"a1.x\", inserted \"b2\"", {"Text4": "1.2"}, "Text4")
+        print("ok: what an input method commits and a virtual keyboard inserts is filtered")
+        self.kill()
+
+    def check_phone(self, harness):
+        """In a viewport 360 CSS pixels wide the window fits with no sideways scrolling, and
+        a tap on Text9 calculates."""
+        self.browser.set_window_size(360, 640)
+        try:
+            harness.start("phone")
+            wide, room = self.browser.execute_script(
+                "return [document.documentElement.scrollWidth, innerWidth]")
+            if wide > room:
+                raise Failure(f"at 360 CSS pixels the page is {wide} wide")
+            typed, results = self.kit.scenarios["worked_case"]
+            harness.type_inputs(typed)
+            x, y = self.viewport_point(*self.layout.point("Text9"))
+            self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+            for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+                self.browser.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                             {"type": kind, "touchPoints": points})
+            harness.expect("a tap on Text9", dict(zip(self.kit.scenarios["results"], results)))
+            print("ok: at 360 CSS pixels nothing scrolls sideways, and a tap on Text9 calculates")
+        finally:
+            self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+            self.kill()
+            self.browser.set_window_size(800, 600)
 
     def check_start_again(self, harness):
         """After EXIT the page says the program has ended and starts it again on request,
