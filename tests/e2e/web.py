@@ -382,6 +382,8 @@ class Driver(FrontEnd):
     def check_phone(self, harness):
         """In a viewport 360 CSS pixels wide the window fits with no sideways scrolling, and
         a tap on Text9 calculates."""
+        if self.browser is None:
+            self.open_browser()
         self.browser.set_window_size(360, 640)
         try:
             harness.start("phone")
