@@ -1,3 +1,4 @@
+#include "dll_search.h"
 #include "dpi.h"
 #include "form1.h"
 
@@ -5,6 +6,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
+    trimwise::SearchSystemFolderForDlls();
     trimwise::DeclareDpiAwareness();
     trimwise::Form1 form(instance);
     if (form.window() == nullptr) {

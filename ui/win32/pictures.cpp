@@ -12,41 +12,6 @@
 namespace trimwise {
 namespace {
 
-using Bytes = std::span<const std::byte>;
-
-std::uint32_t readLe(Bytes bytes, std::size_t offset, std::size_t size) {
-    std::uint32_t value = 0;
-    for (std::size_t i = size; i-- > 0;) {
-        value = (value << 8U) | std::to_integer<std::uint32_t>(bytes[offset + i]);
-    }
-    return value;
-}
-
-// The bytes of the image of that side in an icon file, if it has one.
-std::optional<Bytes> iconImage(Bytes file, int side) {
-    constexpr std::size_t kHeaderSize = 6;
-    constexpr std::size_t kEntrySize = 16;
-    if (file.size() < kHeaderSize || readLe(file, 2, 2) != 1) {
-        return std::nullopt;
-    }
-    const std::size_t count = readLe(file, 4, 2);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t at = kHeaderSize + i * kEntrySize;
-        if (at + kEntrySize > file.size()) {
-            break;
-        }
-        const std::size_t size = readLe(file, at + 8, 4);
-        const std::size_t offset = readLe(file, at + 12, 4);
-        // A width byte of 0 stands for 256.
-        const auto width = static_cast<int>(readLe(file, at, 1));
-        if ((width == 0 ? 256 : width) == side && offset <= file.size() &&
-            size <= file.size() - offset) {
-            return file.subspan(offset, size);
-        }
-    }
-    return std::nullopt;
-}
-
 // A top-down 32-bit DIB section and where its pixels lie.
 Bitmap dibSection(int width, int height, void** bits) {
     BITMAPINFO info{};
@@ -62,22 +27,18 @@ Bitmap dibSection(int width, int height, void** bits) {
 } // namespace
 
 BackgroundPicture::BackgroundPicture() {
-    const Bytes file = EmbeddedFile(kBackgroundPictureFile);
-    constexpr std::size_t kFileHeaderSize = 14;
-    if (file.size() < kFileHeaderSize + sizeof(BITMAPINFOHEADER) || readLe(file, 0, 2) != 0x4D42) {
+    const std::optional<BitmapRows> bitmap = ReadBitmapFile(EmbeddedFile(kBackgroundPictureFile));
+    if (!bitmap) {
         return;
     }
     BITMAPINFOHEADER& header = info_.bmiHeader;
-    std::memcpy(&header, file.data() + kFileHeaderSize, sizeof header);
-    // Rows of 24-bit pixels without a palette, each padded to a multiple of four bytes.
-    if (header.biBitCount != 24 || header.biCompression != BI_RGB || header.biWidth <= 0) {
-        return;
-    }
-    const std::size_t stride = ((static_cast<std::size_t>(header.biWidth) * 24 + 31) / 32) * 4;
-    const std::size_t offset = readLe(file, 10, 4);
-    if (offset + stride * static_cast<std::size_t>(std::abs(header.biHeight)) <= file.size()) {
-        rows_ = file.data() + offset;
-    }
+    header.biSize = sizeof header;
+    header.biWidth = bitmap->width;
+    header.biHeight = bitmap->height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    rows_ = bitmap->rows.data();
 }
 
 void BackgroundPicture::draw(HDC dc, int dpi) const {
@@ -107,8 +68,8 @@ Bitmap ToBitmap(const Pixels& pixels) {
 
 Cursor PointerCursor(Pointer pointer, int factor) {
     const std::string_view name = PointerFile(pointer);
-    const std::optional<Bytes> image =
-        name.empty() ? std::nullopt : iconImage(EmbeddedFile(name), kPointerSize);
+    const std::optional<std::span<const std::byte>> image =
+        name.empty() ? std::nullopt : IconFileImage(EmbeddedFile(name), kPointerSize);
     const Pixels small = image ? DecodeIconImage(*image) : Pixels{};
     if (small.width != kPointerSize) {
         return {};

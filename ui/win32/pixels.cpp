@@ -103,6 +103,42 @@ Pixels ScaleArea(const Pixels& source, int width, int height) {
     return target;
 }
 
+namespace {
+
+std::uint32_t readLe(std::span<const std::byte> bytes, std::size_t offset, std::size_t size) {
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;) {
+        value = (value << 8U) | std::to_integer<std::uint32_t>(bytes[offset + i]);
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byte> file, int side) {
+    constexpr std::size_t kHeaderSize = 6;
+    constexpr std::size_t kEntrySize = 16;
+    if (file.size() < kHeaderSize || readLe(file, 2, 2) != 1) {
+        return std::nullopt;
+    }
+    const std::size_t count = readLe(file, 4, 2);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = kHeaderSize + i * kEntrySize;
+        if (at + kEntrySize > file.size()) {
+            break;
+        }
+        const std::size_t size = readLe(file, at + 8, 4);
+        const std::size_t offset = readLe(file, at + 12, 4);
+        // A width byte of 0 stands for 256.
+        const auto width = static_cast<int>(readLe(file, at, 1));
+        if ((width == 0 ? 256 : width) == side && offset <= file.size() &&
+            size <= file.size() - offset) {
+            return file.subspan(offset, size);
+        }
+    }
+    return std::nullopt;
+}
+
 Pixels DecodeIconImage(std::span<const std::byte> image) {
     const auto u8 = [&](std::size_t at) { return std::to_integer<std::uint32_t>(image[at]); };
     const auto u16 = [&](std::size_t at) { return u8(at) | u8(at + 1) << 8U; };
@@ -114,33 +150,58 @@ Pixels DecodeIconImage(std::span<const std::byte> image) {
         return {};
     }
     // The header's height counts the colour rows and the mask rows together.
-    const auto width = static_cast<int>(u32(4));
-    const auto height = static_cast<int>(u32(8)) / 2;
-    const auto colourStride = static_cast<std::size_t>((width * 4 + 31) / 32 * 4);
-    const auto maskStride = static_cast<std::size_t>((width + 31) / 32 * 4);
-    const std::size_t colours = kHeaderSize + kPaletteSize;
-    const std::size_t mask = colours + colourStride * static_cast<std::size_t>(height);
-    if (width <= 0 || height <= 0 ||
-        mask + maskStride * static_cast<std::size_t>(height) > image.size()) {
+    const std::size_t width = u32(4);
+    const std::size_t height = u32(8) / 2;
+    if (width == 0 || height == 0 || width > kMaxPictureSide || height > kMaxPictureSide) {
         return {};
     }
-    Pixels pixels{width, height,
-                  std::vector<std::uint32_t>(static_cast<std::size_t>(width * height))};
-    for (int y = 0; y < height; ++y) {
+    const std::size_t colourStride = (width * 4 + 31) / 32 * 4;
+    const std::size_t maskStride = (width + 31) / 32 * 4;
+    const std::size_t colours = kHeaderSize + kPaletteSize;
+    const std::size_t mask = colours + colourStride * height;
+    if (mask + maskStride * height > image.size()) {
+        return {};
+    }
+    Pixels pixels{static_cast<int>(width), static_cast<int>(height),
+                  std::vector<std::uint32_t>(width * height)};
+    for (std::size_t y = 0; y < height; ++y) {
         // Rows are stored from the bottom up.
-        const auto row = static_cast<std::size_t>(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            const auto column = static_cast<std::size_t>(x);
-            const bool transparent =
-                (u8(mask + row * maskStride + column / 8) >> (7 - column % 8) & 1U) != 0;
+        const std::size_t row = height - 1 - y;
+        for (std::size_t x = 0; x < width; ++x) {
+            const bool transparent = (u8(mask + row * maskStride + x / 8) >> (7 - x % 8) & 1U) != 0;
             const std::uint32_t nibble =
-                u8(colours + row * colourStride + column / 2) >> (column % 2 == 0 ? 4 : 0) & 0xFU;
+                u8(colours + row * colourStride + x / 2) >> (x % 2 == 0 ? 4 : 0) & 0xFU;
             const std::uint32_t rgb = u32(kHeaderSize + nibble * 4) & 0xFFFFFFU;
-            pixels.argb[static_cast<std::size_t>(y * width + x)] =
-                transparent ? 0U : 0xFF000000U | rgb;
+            pixels.argb[y * width + x] = transparent ? 0U : 0xFF000000U | rgb;
         }
     }
     return pixels;
+}
+
+std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
+    constexpr std::size_t kFileHeaderSize = 14;
+    constexpr std::size_t kInfoHeaderSize = 40; // BITMAPINFOHEADER; GDI is told no other
+    constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
+    if (file.size() < kFileHeaderSize + kInfoHeaderSize || readLe(file, 0, 2) != 0x4D42 ||
+        readLe(file, 14, 4) != kInfoHeaderSize || readLe(file, 26, 2) != 1 ||
+        readLe(file, 28, 2) != 24 || readLe(file, 30, 4) != kUncompressed) {
+        return std::nullopt;
+    }
+    const auto width = static_cast<std::int32_t>(readLe(file, 18, 4));
+    const auto height = static_cast<std::int32_t>(readLe(file, 22, 4));
+    const std::int64_t rowCount = height < 0 ? -std::int64_t{height} : std::int64_t{height};
+    if (width <= 0 || static_cast<std::size_t>(width) > kMaxPictureSide || rowCount == 0 ||
+        static_cast<std::size_t>(rowCount) > kMaxPictureSide) {
+        return std::nullopt;
+    }
+    const std::size_t stride = (static_cast<std::size_t>(width) * 24 + 31) / 32 * 4;
+    const std::size_t length = stride * static_cast<std::size_t>(rowCount);
+    const std::size_t offset = readLe(file, 10, 4);
+    if (offset < kFileHeaderSize + kInfoHeaderSize || offset > file.size() ||
+        length > file.size() - offset) {
+        return std::nullopt;
+    }
+    return BitmapRows{width, height, file.subspan(offset, length)};
 }
 
 } // namespace trimwise
@@ -246,7 +307,10 @@ std::vector<std::uint8_t> decompress(const std::vector<std::uint8_t>& data, std:
         if (code == next) {
             string.push_back(string.front());
         }
-        out.insert(out.end(), string.begin(), string.end());
+        // The last code may stand for more than the frame has room for.
+        const std::size_t room = expected - out.size();
+        out.insert(out.end(), string.begin(),
+                   string.begin() + static_cast<std::ptrdiff_t>(std::min(string.size(), room)));
         if (previous != kMaxCodes && next < kMaxCodes) {
             prefix[next] = static_cast<std::uint16_t>(previous);
             suffix[next] = string.front();
@@ -266,8 +330,8 @@ std::vector<std::uint8_t> decompress(const std::vector<std::uint8_t>& data, std:
 Pixels DecodeGifFirstFrame(std::span<const std::byte> gif) {
     ByteStream in(gif);
     in.skip(6); // "GIF89a" or "GIF87a"
-    const auto width = static_cast<int>(in.u16());
-    const auto height = static_cast<int>(in.u16());
+    const std::size_t width = in.u16();
+    const std::size_t height = in.u16();
     const std::uint32_t screenFlags = in.u8();
     in.skip(2);
     const std::vector<std::uint32_t> global = colourTable(in, screenFlags);
@@ -282,47 +346,49 @@ Pixels DecodeGifFirstFrame(std::span<const std::byte> gif) {
             }
             continue;
         }
-        if (introducer != 0x2C || width <= 0 || height <= 0) {
+        if (introducer != 0x2C || width == 0 || height == 0 || width > kMaxPictureSide ||
+            height > kMaxPictureSide) {
             break;
         }
-        const auto left = static_cast<int>(in.u16());
-        const auto top = static_cast<int>(in.u16());
-        const auto frameWidth = static_cast<int>(in.u16());
-        const auto frameHeight = static_cast<int>(in.u16());
+        const std::size_t left = in.u16();
+        const std::size_t top = in.u16();
+        const std::size_t frameWidth = in.u16();
+        const std::size_t frameHeight = in.u16();
         const std::uint32_t flags = in.u8();
         const std::vector<std::uint32_t> local = colourTable(in, flags);
         const std::vector<std::uint32_t>& palette = local.empty() ? global : local;
         const std::uint32_t minimum = in.u8();
         const std::vector<std::uint8_t> data = subBlocks(in);
-        const auto count =
-            static_cast<std::size_t>(frameWidth) * static_cast<std::size_t>(frameHeight);
         if (!in.ok() || minimum < 2 || minimum > 8) {
             break;
         }
-        const std::vector<std::uint8_t> indices = decompress(data, minimum, count);
+        // No more indices than the frame has pixels.
+        const std::vector<std::uint8_t> indices =
+            decompress(data, minimum, frameWidth * frameHeight);
         // An interlaced frame stores every eighth row from 0, then from 4, every fourth from
         // 2, every second from 1.
-        std::vector<int> rows;
+        std::vector<std::size_t> rows;
         if ((flags & 0x40U) != 0) {
-            for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
-                for (int row = start; row < frameHeight; row += step) {
+            for (const auto& [start, step] :
+                 {std::pair<std::size_t, std::size_t>{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+                for (std::size_t row = start; row < frameHeight; row += step) {
                     rows.push_back(row);
                 }
             }
         } else {
-            for (int row = 0; row < frameHeight; ++row) {
+            for (std::size_t row = 0; row < frameHeight; ++row) {
                 rows.push_back(row);
             }
         }
-        Pixels frame{width, height,
-                     std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0)};
+        Pixels frame{static_cast<int>(width), static_cast<int>(height),
+                     std::vector<std::uint32_t>(width * height, 0)};
         for (std::size_t i = 0; i < indices.size(); ++i) {
-            const int x = left + static_cast<int>(i % static_cast<std::size_t>(frameWidth));
-            const int y = top + rows[i / static_cast<std::size_t>(frameWidth)];
+            const std::size_t x = left + i % frameWidth;
+            const std::size_t y = top + rows[i / frameWidth];
             const int index = indices[i];
             if (x < width && y < height && index != transparent &&
                 static_cast<std::size_t>(index) < palette.size()) {
-                frame.argb[static_cast<std::size_t>(y) * width + x] = 0xFF000000U | palette[index];
+                frame.argb[y * width + x] = 0xFF000000U | palette[static_cast<std::size_t>(index)];
             }
         }
         return frame;

@@ -2,7 +2,9 @@
 
 #include "geometry.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -32,6 +34,16 @@ struct Pixels {
     return (size * dpi + kDesignDpi / 2) / kDesignDpi;
 }
 
+// The longest side of a picture that the readers below accept: well above any picture of the
+// program (the background's 614 pixels), and small enough that no size worked out from it
+// overflows. Whatever claims more is refused.
+inline constexpr std::size_t kMaxPictureSide = 2048;
+
+// The bytes of the image of that side (its width in pixels) in an icon file, if the file has
+// one that lies wholly inside it.
+[[nodiscard]] std::optional<std::span<const std::byte>>
+IconFileImage(std::span<const std::byte> file, int side);
+
 // The image of an icon file's entry: a bitmap of 4 bits per pixel with its palette and its
 // 1-bit mask, as the program's pointer pictures are. Fully transparent where the mask is set;
 // empty if the entry is not of that kind.
@@ -41,5 +53,18 @@ struct Pixels {
 // cover clear too, at the size of the GIF's logical screen; empty if the bytes are not a GIF
 // that can be read.
 [[nodiscard]] Pixels DecodeGifFirstFrame(std::span<const std::byte> gif);
+
+// The pixel rows of a BMP file, as GDI draws them with a BITMAPINFOHEADER of that width and
+// height, 24 bits per pixel and no compression: each row of three bytes per pixel padded to
+// a multiple of four, from the bottom row up (from the top when `height` is negative).
+struct BitmapRows {
+    int width = 0;
+    int height = 0;
+    std::span<const std::byte> rows;
+};
+
+// The rows of a BMP file that is such a bitmap, with the 40-byte BITMAPINFOHEADER and every
+// row inside the file; null for anything else.
+[[nodiscard]] std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file);
 
 } // namespace trimwise

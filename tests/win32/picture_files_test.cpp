@@ -1,0 +1,139 @@
+#include "byte_reader.h"
+#include "pixels.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace trimwise {
+namespace {
+
+std::span<const std::byte> bytesOf(const test::Bytes& bytes) {
+    return std::as_bytes(std::span(bytes));
+}
+
+void putLe(test::Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+// The committed background picture, as Qt's own BMP reader reads it.
+TEST(ReadBitmapFile, ReadsTheBackgroundAsQtDoes) {
+    const char* path = TRIMWISE_ASSETS_DIR "/BackgroundPicture.bmp";
+    const test::Bytes file = test::ReadFileBytes(path);
+    const QImage expected(path);
+    const std::optional<BitmapRows> bitmap = ReadBitmapFile(bytesOf(file));
+    ASSERT_TRUE(bitmap.has_value());
+    ASSERT_EQ(bitmap->width, expected.width());
+    ASSERT_EQ(bitmap->height, expected.height()); // from the bottom up
+    const auto stride = (static_cast<std::size_t>(bitmap->width) * 3 + 3) / 4 * 4;
+    ASSERT_EQ(bitmap->rows.size(), stride * static_cast<std::size_t>(bitmap->height));
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const auto at = static_cast<std::size_t>(expected.height() - 1 - y) * stride +
+                            static_cast<std::size_t>(x) * 3;
+            const auto channel = [&](std::size_t i) {
+                return std::to_integer<unsigned>(bitmap->rows[at + i]);
+            };
+            ASSERT_EQ(qRgb(static_cast<int>(channel(2)), static_cast<int>(channel(1)),
+                           static_cast<int>(channel(0))),
+                      expected.pixel(x, y))
+                << x << "," << y;
+        }
+    }
+}
+
+// A 2 x 2 bitmap (rows of eight bytes) with one field changed. Padded, it has bytes enough
+// for any size up to the limit, so that only the limit can refuse it.
+struct BitmapCase {
+    const char* what;
+    std::size_t at;
+    std::uint32_t value;
+    std::size_t size;
+    bool padded;
+};
+
+TEST(ReadBitmapFile, RefusesWhatItCannotDrawWhole) {
+    test::Bytes valid(54 + 16, 0);
+    valid[0] = 'B';
+    valid[1] = 'M';
+    for (const auto& [at, value, size] :
+         {std::tuple{10U, 54U, 4U}, {14, 40, 4}, {18, 2, 4}, {22, 2, 4}, {26, 1, 2}, {28, 24, 2}}) {
+        putLe(valid, at, value, size);
+    }
+    ASSERT_TRUE(ReadBitmapFile(bytesOf(valid)).has_value());
+    constexpr std::uint32_t kPastLimit = kMaxPictureSide + 1;
+    for (const auto& [what, at, value, size, padded] : {
+             BitmapCase{"a 12-byte core header", 14, 12, 4, true},
+             {"a 108-byte version 4 header", 14, 108, 4, true},
+             {"32 bits per pixel", 28, 32, 2, true},
+             {"run-length compression", 30, 1, 4, true},
+             {"no width", 18, 0, 4, true},
+             {"a width past the limit", 18, kPastLimit, 4, true},
+             {"a height past the limit", 22, kPastLimit, 4, true},
+             {"the most negative height", 22, 0x80000000U, 4, true},
+             {"rows inside the header", 10, 40, 4, true},
+             {"rows past the end", 10, 55, 4, false},
+             {"rows far past the end", 10, 0xFFFFFFFFU, 4, true},
+         }) {
+        test::Bytes file = valid;
+        putLe(file, at, value, size);
+        file.resize(padded ? 54 + kPastLimit * kPastLimit * 3 : file.size());
+        EXPECT_FALSE(ReadBitmapFile(bytesOf(file)).has_value()) << what;
+    }
+    valid.pop_back();
+    EXPECT_FALSE(ReadBitmapFile(bytesOf(valid)).has_value()) << "a row cut short";
+}
+
+TEST(DecodeIconImage, RefusesSizesPastTheLimitOrTheBytes) {
+    // A 1 x 1 image: header, palette, a colour row and a mask row of four bytes each.
+    test::Bytes valid(40 + 64 + 4 + 4, 0);
+    for (const auto& [at, value] : {std::pair{0U, 40U}, {4, 1}, {8, 2}, {12, 1}, {14, 4}}) {
+        putLe(valid, at, value, at < 12 ? 4 : 2);
+    }
+    ASSERT_EQ(DecodeIconImage(bytesOf(valid)).width, 1);
+    // With bytes enough for any size up to the limit, only the limit refuses these.
+    constexpr std::uint32_t kPastLimit = kMaxPictureSide + 1;
+    for (const auto& [what, at, value] :
+         {std::tuple{"a width past the limit", 4U, kPastLimit},
+          {"a width that overflows a stride in 32 bits", 4, 0x40000000U},
+          {"a height past the limit", 8, 2 * kPastLimit},
+          {"no rows", 8, 1}}) {
+        test::Bytes image = valid;
+        putLe(image, at, value, 4);
+        image.resize(104 + kPastLimit * kPastLimit);
+        EXPECT_EQ(DecodeIconImage(bytesOf(image)).width, 0) << what;
+    }
+    valid.pop_back();
+    EXPECT_EQ(DecodeIconImage(bytesOf(valid)).width, 0) << "a mask row cut short";
+}
+
+// A GIF of one frame of `width` x 1 on a screen of the same size, two colours, and the LZW
+// codes given, three bits wide.
+test::Bytes gif(std::uint16_t width, std::initializer_list<std::uint8_t> data) {
+    test::Bytes bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 1, 0, 0x80, 0, 0};
+    putLe(bytes, 6, width, 2);
+    bytes.insert(bytes.end(), {0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, 0, 0, 1, 0, 0, 2});
+    putLe(bytes, bytes.size() - 6, width, 2);
+    bytes.push_back(static_cast<std::uint8_t>(data.size()));
+    bytes.insert(bytes.end(), data);
+    bytes.insert(bytes.end(), {0, 0x3B});
+    return bytes;
+}
+
+TEST(DecodeGifFirstFrame, StopsAtTheFramesPixelsAndTheLimit) {
+    // Clear, index 0, then code 6 before it is in the table: "0 0", one pixel more than the
+    // frame of two has room for.
+    const test::Bytes overrun = gif(2, {0x84, 0x01});
+    const Pixels decoded = DecodeGifFirstFrame(bytesOf(overrun));
+    ASSERT_EQ(decoded.width, 2);
+    ASSERT_EQ(decoded.argb.size(), 2U);
+    EXPECT_EQ(decoded.at(0, 0), 0xFF000000U);
+    EXPECT_EQ(decoded.at(1, 0), 0xFF000000U);
+    for (const std::uint16_t width : {std::uint16_t{kMaxPictureSide + 1}, std::uint16_t{0}}) {
+        EXPECT_EQ(DecodeGifFirstFrame(bytesOf(gif(width, {0x84, 0x01}))).width, 0) << width;
+    }
+}
+
+} // namespace
+} // namespace trimwise
