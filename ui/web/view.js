@@ -31,12 +31,19 @@ function cursorOf(file, hotSpot) {
   return cursors.get(file);
 }
 
+// The first form that the browser takes: image-set, then its older prefixed name, then the
+// plain picture.
 function cursorFrom(urls, hotSpot) {
-  const set = (prefix) =>
-    `${prefix}image-set(url("${urls["1x"]}") 1x, url("${urls["2x"]}") 2x) ${hotSpot} ${hotSpot}, auto`;
+  const at = ` ${hotSpot} ${hotSpot}, auto`;
+  const pair = `url("${urls["1x"]}") 1x, url("${urls["2x"]}") 2x`;
   const probe = document.createElement("div").style;
-  probe.cursor = set("");
-  return probe.cursor ? set("") : set("-webkit-");
+  for (const cursor of [`image-set(${pair})${at}`, `-webkit-image-set(${pair})${at}`]) {
+    probe.cursor = cursor;
+    if (probe.cursor) {
+      return cursor;
+    }
+  }
+  return `url("${urls["1x"]}")${at}`;
 }
 
 function fontOf(font) {
