@@ -43,8 +43,7 @@ int main() {
         "5.",
         "1e",
         "inf",
-        "0x1p3",
-    };
+        "0x1p3"};
     for (const std::string_view text : kTexts) {
         const trimwise::Conversion read = trimwise::TextToNumber(text);
         std::printf("%.*s -> ", static_cast<int>(text.size()), text.data());

@@ -70,8 +70,9 @@ KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept {
     if (key.key == "Tab" && !key.control && !key.alt) {
         return key.shift ? KeyAction::FocusPrevious : KeyAction::FocusNext;
     }
-    if (key.key == "Enter") {
-        return focused.kind == ControlKind::PushButton ? KeyAction::Click : KeyAction::Swallow;
+    if (key.key == "Enter" || key.key == "Escape") {
+        const bool presses = key.key == "Enter" && focused.kind == ControlKind::PushButton;
+        return presses ? KeyAction::Click : KeyAction::Swallow;
     }
     if (!FiltersTypedKeys(focused)) {
         return KeyAction::Default;

@@ -31,8 +31,8 @@ enum class KeyAction : std::uint8_t {
 };
 
 // What a key does on a control that has the focus: Tab and Shift+Tab walk the tab chain,
-// Enter clicks a focused push button and nothing else, and a box that filters typed keys
-// takes only what NumericKeyFilter lets through, and no Alt+character.
+// Enter clicks a focused push button and nothing else, Esc does nothing, and a box that
+// filters typed keys takes only what NumericKeyFilter lets through, and no Alt+character.
 [[nodiscard]] KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept;
 
 // The control the focus moves to from `from` along the tab chain, wrapping at either end.

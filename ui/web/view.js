@@ -96,7 +96,8 @@ class Window {
     // While a message is up, whatever the handlers ask next waits for it to be dismissed.
     this.waiting = [];
     this.dialog = document.getElementById("trimwise-message");
-    this.dialog.addEventListener("close", () => this.dismissed());
+    this.dismissal = () => this.dismissed();
+    this.dialog.addEventListener("close", this.dismissal);
   }
 
   start() {
@@ -203,9 +204,6 @@ class Window {
       });
       if (control.toolTip) {
         element.title = control.toolTip;
-      }
-      if (control.tabPlace < 0 && control.kind !== "textbox" && control.kind !== "button") {
-        element.setAttribute("aria-hidden", control.kind === "image" ? "true" : "false");
       }
       return element;
     });
@@ -318,6 +316,7 @@ class Window {
   }
 
   end() {
+    this.dialog.removeEventListener("close", this.dismissal);
     window.removeEventListener("resize", this.resize);
     this.stage.replaceChildren();
     this.instance = null;

@@ -134,8 +134,6 @@ void describeControl(Json& json, const ControlSpec& control) {
     json.key("picture").string(control.kind == ControlKind::Image ? kDovePictureFile : "");
     const std::optional<Box> named = BoxOf(control);
     json.key("name").string(named ? AccessibleName(*named) : std::string(control.text));
-    json.key("description").string(named ? AccessibleDescription(*named) : std::string());
-    json.key("tabPlace").number(placeIn(TabChain(), control));
     json.key("stacking").number(placeIn(BackToFront(), control));
     json.key("takesFocus").boolean(TakesFocus(control));
     json.key("filtersTypedKeys").boolean(FiltersTypedKeys(control));
