@@ -2,11 +2,10 @@
 keys and the mouse as Chromium's input pipeline delivers them, the boxes found by the names
 a screen reader hears and read back by their places in the window."""
 
+import base64
 import contextlib
-import struct
 import tempfile
 import time
-import zlib
 from pathlib import Path
 
 from selenium import webdriver
@@ -56,59 +55,45 @@ def spelt(text):
             .replace("\t", "\\t"))
 
 
-def decode_png(data):
-    """Width, height and rows of (r, g, b) of an 8-bit RGB or RGBA PNG, as Chromium writes."""
-    width, height, depth, kind = struct.unpack(">IIBB", data[16:26])
-    if depth != 8 or kind not in (2, 6):
-        raise Failure(f"a screenshot in PNG colour type {kind}, depth {depth}")
-    at, packed = 8, b""
-    while at < len(data):
-        length, = struct.unpack(">I", data[at:at + 4])
-        if data[at + 4:at + 8] == b"IDAT":
-            packed += data[at + 8:at + 8 + length]
-        at += 12 + length
-    raw, bpp = zlib.decompress(packed), 4 if kind == 6 else 3
-    stride, rows, above = width * bpp, [], bytearray(width * bpp)
-    for y in range(height):
-        kind_of_row, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a = line[i - bpp] if i >= bpp else 0
-            b, c = above[i], above[i - bpp] if i >= bpp else 0
-            if kind_of_row == 1:
-                line[i] = (line[i] + a) & 0xFF
-            elif kind_of_row == 2:
-                line[i] = (line[i] + b) & 0xFF
-            elif kind_of_row == 3:
-                line[i] = (line[i] + (a + b) // 2) & 0xFF
-            elif kind_of_row == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 0xFF
-        rows.append([tuple(line[x * bpp:x * bpp + 3]) for x in range(width)])
-        above = line
-    return width, height, rows
-
-
-def report_on(rows, part):
-    """As trimwise-grab-window reports a part: a point's colour, a rectangle's darkest
-    colour, or a rectangle's blocks that are not one colour and how many colours it has."""
-    numbers = list(map(int, part.split(",")))
-    if len(numbers) == 2:
-        x, y = numbers
-        return "#%02x%02x%02x" % rows[y][x]
-    left, top, width, height = numbers[:4]
-    area = [rows[y][left:left + width] for y in range(top, top + height)]
-    if len(numbers) == 4:
-        darkest = min((c for row in area for c in row), key=lambda c: max(c) + min(c))
-        return "#%02x%02x%02x" % darkest
-    k = numbers[4]
-    mixed, colours = 0, set()
-    for y in range(0, height - k + 1, k):
-        for x in range(0, width - k + 1, k):
-            first = area[y][x]
-            mixed += any(area[y + j][x + i] != first for j in range(k) for i in range(k))
-            colours.add(first)
-    return f"{mixed} {len(colours)}"
+# A picture's report as trimwise-grab-window gives it, worked out in the browser from the PNG:
+# its size, then for a point its colour, for a rectangle its darkest colour (by lightness),
+# and for a rectangle with a block size the blocks that are not one colour and how many
+# colours it has.
+REPORT_SCRIPT = """
+const [png, parts, done] = arguments;
+const image = new Image();
+image.onload = () => {
+  const canvas = document.createElement('canvas');
+  [canvas.width, canvas.height] = [image.width, image.height];
+  const context = canvas.getContext('2d');
+  context.drawImage(image, 0, 0);
+  const pixels = context.getImageData(0, 0, image.width, image.height).data;
+  const at = (x, y) => [...pixels.subarray((y * image.width + x) * 4, (y * image.width + x) * 4 + 3)];
+  const hex = (c) => '#' + c.map((v) => v.toString(16).padStart(2, '0')).join('');
+  const report = (part) => {
+    const [x, y, w, h, k] = part.split(',').map(Number);
+    if (w === undefined) { return hex(at(x, y)); }
+    const all = [];
+    for (let j = y; j < y + h; ++j) { for (let i = x; i < x + w; ++i) { all.push(at(i, j)); } }
+    const light = (c) => Math.max(...c) + Math.min(...c);
+    if (k === undefined) { return hex(all.reduce((a, b) => (light(b) < light(a) ? b : a))); }
+    let mixed = 0;
+    const colours = new Set();
+    for (let j = 0; j + k <= h; j += k) {
+      for (let i = 0; i + k <= w; i += k) {
+        const first = hex(at(x + i, y + j));
+        let uniform = true;
+        for (let b = 0; b < k * k; ++b) { uniform &&= hex(at(x + i + b % k, y + j + Math.floor(b / k))) === first; }
+        mixed += uniform ? 0 : 1;
+        colours.add(first);
+      }
+    }
+    return `${mixed} ${colours.size}`;
+  };
+  done([`${image.width}x${image.height}`, ...parts.map(report)]);
+};
+image.src = 'data:image/png;base64,' + png;
+"""
 
 
 class Driver(FrontEnd):
@@ -330,10 +315,9 @@ class Driver(FrontEnd):
 
     def grab(self, picture, parts):
         frame = self.browser.find_element(By.CSS_SELECTOR, ".trimwise-window")
-        data = frame.screenshot_as_png
-        Path(picture).write_bytes(data)
-        width, height, rows = decode_png(data)
-        return [f"{width}x{height}"] + [report_on(rows, part) for part in parts]
+        png = frame.screenshot_as_base64
+        Path(picture).write_bytes(base64.b64decode(png))
+        return self.browser.execute_async_script(REPORT_SCRIPT, png, list(parts))
 
     def pointer_is(self, picture, dpi):
         """The cursor of what lies under the mouse: the picture's own pixels for one and two
