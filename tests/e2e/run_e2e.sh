@@ -39,7 +39,7 @@ trap 'exit 130' INT TERM
 # The hooks of scenario_steps.sh for the Qt window.
 readonly ARTIFACT_NAME=trimwise
 # Qt draws the pointer pictures at their own size; the desktop scales the whole screen.
-readonly POINTER_FACTOR=1
+readonly POINTER_SIDE=32
 
 read_window_output() {
     /usr/bin/python3 "$here/atspi_reader.py" "$APP_PID"

@@ -84,7 +84,8 @@ use_scale() {
     wineserver -k >/dev/null 2>&1 || true
     wine_server_start
     load_layout "$dpi"
-    POINTER_FACTOR=$((dpi >= 2 * 96 ? dpi / 96 : 1))
+    # The pointers grow with the display as the system's do: round(32 x dpi / 96) pixels.
+    POINTER_SIDE=$(((32 * dpi + 48) / 96))
     echo "-- at $dpi dots per inch"
 }
 
@@ -131,8 +132,8 @@ check_colour_scheme() {
     done
 }
 
-# The size and places at every scale; the start, the tab order and the worked case at 150 per
-# cent; the pointers and the pictures' blocks at 200 per cent.
+# The size, places and pointers at every scale; the start, the tab order and the worked case
+# at 150 per cent; the pictures' blocks at 200 per cent.
 check_scales() {
     local dpi
     for dpi in 120 144 192; do
@@ -150,8 +151,8 @@ check_scales() {
         fi
         if ((dpi == 192)); then
             check_picture_blocks
-            check_pointers
         fi
+        check_pointers
         click_control Command1
         expect_app_exit "a click on EXIT at $dpi dots per inch"
     done

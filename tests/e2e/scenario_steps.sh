@@ -2,7 +2,7 @@
 # The steps every front end goes through, written once. Sourced by the runners after
 # x_session.sh, controls.sh and scenarios.sh. Each runner defines, besides the reader of
 # controls.sh, settle_clipboard, which waits until the program can see a new clipboard,
-# and sets ARTIFACT_NAME, the start of its pictures' and logs' names, and POINTER_FACTOR.
+# and sets ARTIFACT_NAME, the start of its pictures' and logs' names, and POINTER_SIDE.
 # The test tools come in the environment: TRIMWISE_GRAB_WINDOW, TRIMWISE_READ_POINTER, and
 # TRIMWISE_ASSETS, the folder of the picture files. Every check reads the window back; a step
 # says "ok" only after the read that proves it.
@@ -316,10 +316,10 @@ check_pasted_figures() {
     done
 }
 
-# The pointer as the X server shows it. From twice the design's dots per inch on, each pixel
-# of the picture is a block of the whole factor.
+# The pointer as the X server shows it, POINTER_SIDE pixels on a side and aiming with its
+# centre; at whole factors each pixel of the picture is a block of that factor.
 pointer_is() {
-    "$POINTER_READER" "$ASSETS/$1.ico" "$POINTER_FACTOR" >/dev/null 2>&1
+    "$POINTER_READER" "$ASSETS/$1.ico" "$POINTER_SIDE" >/dev/null 2>&1
 }
 
 # Each jump of the mouse shows the picture of what lies under it at once, with no further
@@ -339,7 +339,7 @@ check_pointers() {
         esac
         move_to "$point"
         wait_until 2 pointer_is "$picture" ||
-            fail "over $where the pointer is not $picture: $("$POINTER_READER" "$ASSETS/$picture.ico" "$POINTER_FACTOR" 2>&1)"
+            fail "over $where the pointer is not $picture: $("$POINTER_READER" "$ASSETS/$picture.ico" "$POINTER_SIDE" 2>&1)"
         previous=$picture
     done
     app_running || fail "the program ended while the mouse moved"

@@ -85,29 +85,6 @@ TEST(ReadBitmapFile, RefusesWhatItCannotDrawWhole) {
     EXPECT_FALSE(ReadBitmapFile(bytesOf(valid)).has_value()) << "a row cut short";
 }
 
-TEST(DecodeIconImage, RefusesSizesPastTheLimitOrTheBytes) {
-    // A 1 x 1 image: header, palette, a colour row and a mask row of four bytes each.
-    test::Bytes valid(40 + 64 + 4 + 4, 0);
-    for (const auto& [at, value] : {std::pair{0U, 40U}, {4, 1}, {8, 2}, {12, 1}, {14, 4}}) {
-        putLe(valid, at, value, at < 12 ? 4 : 2);
-    }
-    ASSERT_EQ(DecodeIconImage(bytesOf(valid)).width, 1);
-    // With bytes enough for any size up to the limit, only the limit refuses these.
-    constexpr std::uint32_t kPastLimit = kMaxPictureSide + 1;
-    for (const auto& [what, at, value] :
-         {std::tuple{"a width past the limit", 4U, kPastLimit},
-          {"a width that overflows a stride in 32 bits", 4, 0x40000000U},
-          {"a height past the limit", 8, 2 * kPastLimit},
-          {"no rows", 8, 1}}) {
-        test::Bytes image = valid;
-        putLe(image, at, value, 4);
-        image.resize(104 + kPastLimit * kPastLimit);
-        EXPECT_EQ(DecodeIconImage(bytesOf(image)).width, 0) << what;
-    }
-    valid.pop_back();
-    EXPECT_EQ(DecodeIconImage(bytesOf(valid)).width, 0) << "a mask row cut short";
-}
-
 // A GIF of one frame of `width` x 1 on a screen of the same size, two colours, and the LZW
 // codes given, three bits wide.
 test::Bytes gif(std::uint16_t width, std::initializer_list<std::uint8_t> data) {

@@ -1,12 +1,9 @@
-#include "byte_reader.h"
-#include "icon_reader.h"
 #include "pixels.h"
 
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <gtest/gtest.h>
-#include <set>
 
 namespace trimwise {
 namespace {
@@ -59,42 +56,6 @@ TEST(ScaleArea, KeepsTheAverageColourOfTheWhole) {
     EXPECT_NEAR(static_cast<double>(green) / 25.0, (0x20 + 0xFF + 0x00 + 0x80) / 4.0, 1.0);
 }
 
-// The pointer pictures as Qt's own decoder reads their 32 x 32 images.
-TEST(DecodeIconImage, ReadsThePointersAsQtDoes) {
-    for (const char* name : {"HandPointer", "BananaPointer", "SadFacePointer", "WarningPointer"}) {
-        const QString path = QStringLiteral(TRIMWISE_ASSETS_DIR "/%1.ico").arg(name);
-        QImageReader reader(path);
-        QImage expected;
-        for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
-            const QImage image = reader.read();
-            if (image.size() == QSize(32, 32)) {
-                expected = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            }
-        }
-        ASSERT_FALSE(expected.isNull()) << name;
-
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray data = file.readAll();
-        const test::Bytes bytes(data.begin(), data.end());
-        const std::vector<test::IconEntry> entries = test::ReadIconDirectory(bytes);
-        const auto large = std::ranges::find(entries, 32, &test::IconEntry::width);
-        ASSERT_NE(large, entries.end()) << name;
-        const auto image = std::as_bytes(large->image);
-        const Pixels decoded = DecodeIconImage(image);
-        ASSERT_EQ(decoded.width, 32) << name;
-        ASSERT_EQ(decoded.height, 32) << name;
-        std::set<std::uint32_t> colours;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                EXPECT_EQ(decoded.at(x, y), expected.pixel(x, y)) << name << " " << x << "," << y;
-                colours.insert(decoded.at(x, y));
-            }
-        }
-        EXPECT_GT(colours.size(), 2U) << name;
-    }
-}
-
 // The dove's first frame as Qt's own GIF decoder reads it, its transparent pixels clear.
 TEST(DecodeGifFirstFrame, ReadsTheDoveAsQtDoes) {
     const QString path = QStringLiteral(TRIMWISE_ASSETS_DIR "/DovePicture.gif");
@@ -122,12 +83,6 @@ TEST(DecodeGifFirstFrame, ReadsTheDoveAsQtDoes) {
         const Pixels cut = DecodeGifFirstFrame(std::as_bytes(std::span(bytes.constData(), length)));
         EXPECT_TRUE(cut.width == 0 || cut.width == expected.width()) << length;
     }
-}
-
-TEST(DecodeIconImage, RefusesWhatIsNotAFourBitIcon) {
-    const std::array<std::byte, 40> tooShort{};
-    EXPECT_EQ(DecodeIconImage(tooShort).width, 0);
-    EXPECT_EQ(DecodeIconImage({}).width, 0);
 }
 
 } // namespace

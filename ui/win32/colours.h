@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast.h"
 #include "style.h"
 
 #include <windows.h>
@@ -10,9 +11,24 @@ namespace trimwise {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-// A text colour of the design, pinned whatever the desktop's colour scheme.
-[[nodiscard]] constexpr COLORREF ColourOf(TextColour colour) noexcept {
-    return ToColorRef(DesignColour(colour));
+[[nodiscard]] inline Rgb SystemColour(int index) noexcept {
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// The form's colours for the desktop as it is now: the user's own with high contrast on, the
+// design's otherwise. Wine cannot turn high contrast on (SPI_SETHIGHCONTRAST fails), so only
+// Windows shows the form in the user's colours.
+[[nodiscard]] inline FormColours DesktopColours() noexcept {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    const bool highContrast =
+        SystemParametersInfoW(SPI_GETHIGHCONTRAST, contrast.cbSize, &contrast, 0) != FALSE &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    return ColoursFor(highContrast,
+                      {SystemColour(COLOR_WINDOW), SystemColour(COLOR_WINDOWTEXT),
+                       SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT),
+                       SystemColour(COLOR_HIGHLIGHT), SystemColour(COLOR_HIGHLIGHTTEXT)});
 }
 
 } // namespace trimwise

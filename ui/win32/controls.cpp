@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "messages.h"
 #include "rules.h"
 #include "wide_text.h"
 
@@ -21,6 +22,19 @@ WindowClass classOf(const ControlSpec& control) {
     return {L"EDIT", kChild | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
 }
 
+// A screen reader names an edit box by the static text just before it in z-order, whether
+// shown or not, as Windows documents for controls whose label is painted: one comes before
+// each box, with its label's words, and never shows. Its id is that of unnamed statics.
+void addNameBefore(HWND form, HINSTANCE instance, const ControlSpec& control) {
+    const std::optional<Box> box = BoxOf(control);
+    if (!box) {
+        return;
+    }
+    CreateWindowExW(0, L"STATIC", Widen(AccessibleName(*box)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0,
+                    0, 0, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance,
+                    nullptr);
+}
+
 } // namespace
 
 int ControlId(const ControlSpec& control) noexcept {
@@ -38,6 +52,7 @@ HWND ChildWindow(HWND form, const ControlSpec& control) noexcept {
 
 void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi) {
     for (const ControlSpec* control : TabChain()) {
+        addNameBefore(form, instance, *control);
         const WindowClass windowClass = classOf(*control);
         const RECT box = RectOf(*control, dpi);
         HWND child = CreateWindowExW(

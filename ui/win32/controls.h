@@ -26,7 +26,8 @@ inline constexpr int kFirstControlId = 100;
     return {box.left, box.top, box.right, box.bottom};
 }
 
-// Creates the child windows in tab order, the order in which Tab walks them.
+// Creates the child windows in tab order, the order in which Tab walks them, each box after
+// the hidden static text that names it to screen readers.
 void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi);
 
 // Puts the child windows at their places for that many dots per inch, in those fonts.

@@ -53,4 +53,24 @@ RECT FrameAround(RECT client, DWORD style, int dpi) noexcept {
     return client;
 }
 
+int SystemMetric(int index, int dpi) noexcept {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    if (const auto forDpi = userFunction<ForDpi>("GetSystemMetricsForDpi")) {
+        return forDpi(index, static_cast<UINT>(dpi));
+    }
+    return GetSystemMetrics(index);
+}
+
+LOGFONTW StatusFont(int dpi) noexcept {
+    using ForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    const auto forDpi = userFunction<ForDpi>("SystemParametersInfoForDpi");
+    if (forDpi == nullptr || forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0,
+                                    static_cast<UINT>(dpi)) == FALSE) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
+    return metrics.lfStatusFont;
+}
+
 } // namespace trimwise

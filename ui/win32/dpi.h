@@ -18,4 +18,11 @@ void DeclareDpiAwareness() noexcept;
 // inch: the title bar and borders grow with the display too.
 [[nodiscard]] RECT FrameAround(RECT client, DWORD style, int dpi) noexcept;
 
+// A system metric, such as an icon's size, at that many dots per inch. Before Windows 10 1607
+// there is no other scale than the system's, which is what the plain call answers for.
+[[nodiscard]] int SystemMetric(int index, int dpi) noexcept;
+
+// The status bar's font of the desktop, which tooltips show, at that many dots per inch.
+[[nodiscard]] LOGFONTW StatusFont(int dpi) noexcept;
+
 } // namespace trimwise

@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "accessibility.h"
 #include "colours.h"
 #include "controls.h"
 #include "dpi.h"
@@ -18,9 +17,10 @@ namespace {
 constexpr wchar_t kClassName[] = L"Form1";
 // Posted by a click on a box that answers clicks, once the box has the focus.
 constexpr UINT kBoxClicked = WM_APP + 1;
-// Posted once the window is shown: what nobody needs before the window is on screen need
-// not hold up its first appearance.
+// Posted once the window is shown, so that what it starts runs with the frame on screen.
 constexpr UINT kAfterShown = WM_APP + 2;
+// Sent from Windows 10 1703 on; the headers name it only for builds that need that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 // The frame around the client area that opens at its place and size at that scale.
@@ -31,11 +31,9 @@ RECT frameAt(int dpi) {
 
 } // namespace
 
-Form1::Form1(HINSTANCE instance)
-    : instance_(instance), boxBrush_(CreateSolidBrush(ToColorRef(kBoxGreen))),
-      bigIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXICON))),
-      smallIcon_(ApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
-    OwnedWindowClass<Form1>::Register(instance, kClassName);
+Form1::Form1(HINSTANCE instance) : instance_(instance) {
+    takeDesktopColours();
+    OwnedWindowClass<Form1>::Register(instance, kClassName, DLGWINDOWEXTRA);
     const RECT frame = frameAt(DpiOf(nullptr));
     // The window procedure takes the window on WM_NCCREATE and builds the controls on
     // WM_CREATE, both before CreateWindowExW returns.
@@ -44,11 +42,15 @@ Form1::Form1(HINSTANCE instance)
                     this);
 }
 
+// What the dialog manager does not handle, the window's default procedure does.
+LRESULT Form1::byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefDlgProcW(window, message, wParam, lParam);
+}
+
 void Form1::build(HWND window) {
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     // A display of another scale than the system's has a window of its own size.
     const int dpi = DpiOf(window);
+    setIcons(dpi);
     appearance_.emplace(dpi);
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
@@ -57,22 +59,67 @@ void Form1::build(HWND window) {
     }
     CreateControls(window, instance_, appearance_->fonts(), dpi);
     hooks_.emplace(window, kBoxClicked);
-    // Windows hides focus rectangles and the caret's box until the keyboard is used, so a
-    // window opened with the mouse would not show that EXIT has the focus, and a digit typed
-    // then would vanish unexplained. Wine always shows them, so only Windows tells.
-    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL),
-                 0);
 }
 
 void Form1::show(int showCommand) const {
     ShowWindow(window(), showCommand);
+    // The focus starts on EXIT, set the dialog manager's way, which keeps it from there on.
+    SendMessageW(window(), WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(ChildWindow(window(), FirstFocus())), TRUE);
+    // Outside the dialog manager windows show the focus rectangle from the start; inside it
+    // Windows hides it until the keyboard is used, so a form opened with the mouse would not
+    // show that EXIT has the focus, and a digit typed then would vanish unexplained. The form
+    // shows it from the start, as a plain window would. Wine always shows it, so only Windows
+    // tells.
+    SendMessageW(window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                 0);
     PostMessageW(window(), kAfterShown, 0, 0);
 }
 
-// Posted messages come before input, so no key reaches a box before this has run.
+// This runs once ShowWindow has put the frame on screen, but before the first WM_PAINT: a
+// posted message comes before input and before painting. So no key reaches a box before the
+// input methods are off, and the client area waits the moment that takes.
 void Form1::finishAfterShown() {
     hooks_->turnOffInputMethods();
-    screenReaderNames_.nameIfReaderRuns(window());
+}
+
+// The big and small icons at the window's scale: Windows asks for their sizes at that scale,
+// and the window holds the new ones before the old ones go.
+void Form1::setIcons(int dpi) {
+    Icon big = ApplicationIcon(instance_, SystemMetric(SM_CXICON, dpi));
+    Icon small = ApplicationIcon(instance_, SystemMetric(SM_CXSMICON, dpi));
+    SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+}
+
+// With high contrast on the labels, boxes and button take the user's colours, and the
+// picture behind the texts goes; the edit boxes draw a selection in the highlight pair
+// themselves, and the button is the system's own. Tells whether anything changed.
+bool Form1::takeDesktopColours() {
+    const FormColours colours = DesktopColours();
+    if (boxBrush_ && colours == colours_) {
+        return false;
+    }
+    colours_ = colours;
+    boxBrush_.reset(CreateSolidBrush(ToColorRef(colours_.boxGround)));
+    return true;
+}
+
+// The pointer under the mouse, made anew at the window's scale: asked for as a move of the
+// mouse would, so that the pointer in use is never one about to be destroyed.
+void Form1::resetPointer() const {
+    POINT at{};
+    GetCursorPos(&at);
+    HWND under = WindowFromPoint(at);
+    if (under != window() && IsChild(window(), under) == FALSE) {
+        return;
+    }
+    const auto hitTest = static_cast<WORD>(SendMessageW(
+        under, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y))));
+    SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                 MAKELPARAM(hitTest, WM_MOUSEMOVE));
 }
 
 const Pixels& Form1::dove() {
@@ -86,16 +133,19 @@ const Pixels& Form1::dove() {
 // and lays itself out anew, with fonts, pictures and pointers made for that scale. Wine
 // gives every display one scale and never sends this, so only Windows exercises it.
 void Form1::rescale(int dpi, const RECT& frame) {
-    // The boxes take the new fonts before the old ones go.
-    Appearance next(dpi);
-    PlaceControls(window(), next.fonts(), dpi);
-    appearance_ = std::move(next);
-    if (tips_ != nullptr) {
-        MoveToolTips(tips_, window(), dpi);
+    // The boxes take the new fonts, and the mouse the new pointer, before the old ones go:
+    // after the swap `outgoing` holds the old set until the end.
+    std::optional<Appearance> outgoing(std::in_place, dpi);
+    PlaceControls(window(), outgoing->fonts(), dpi);
+    appearance_.swap(outgoing);
+    setIcons(dpi);
+    if (tips_) {
+        tips_->rescale(dpi);
     }
     SetWindowPos(window(), nullptr, frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window(), nullptr, FALSE);
+    resetPointer();
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -107,42 +157,77 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
-        PaintForm(self, *appearance_, background_, dove());
+        PaintForm(self, *appearance_, background_, colours_, dove());
         return 0;
     case WM_CTLCOLOREDIT: {
         const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
         auto* dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, ColourOf(control != nullptr ? control->colour : TextColour::WindowText));
-        SetBkColor(dc, ToColorRef(kBoxGreen));
+        SetTextColor(dc, ToColorRef(colours_.text(control != nullptr ? control->colour
+                                                                     : TextColour::WindowText)));
+        SetBkColor(dc, ToColorRef(colours_.boxGround));
         return reinterpret_cast<LRESULT>(boxBrush_.get());
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // High contrast turned on or off, or the user's colours changed: the form follows at
+        // once, boxes and button included.
+        if (takeDesktopColours()) {
+            RedrawWindow(self, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+        // A new status font for the desktop is the tips' font too.
+        if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS && tips_) {
+            tips_->rescale(appearance_->dpi());
+        }
+        break;
     case WM_SETCURSOR:
         if (HCURSOR cursor = appearance_->cursors().over(self, reinterpret_cast<HWND>(wParam),
                                                          LOWORD(lParam), appearance_->dpi())) {
             SetCursor(cursor);
             // Tooltips wait for the pointer to rest on a control: they come with its first visit.
-            if (tips_ == nullptr) {
-                tips_ = AddToolTips(self, instance_, appearance_->dpi());
+            if (!tips_) {
+                tips_.emplace(self, instance_, appearance_->dpi());
             }
             return TRUE;
         }
         break;
+    case kGetDpiScaledSize: {
+        // Moving to a display of another scale, the window takes the table's size there, not
+        // a stretch of its frame. Wine gives every display one scale and never asks, so only
+        // Windows exercises it.
+        const RECT frame = frameAt(static_cast<int>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
+        return TRUE;
+    }
     case WM_DPICHANGED:
         rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_GETOBJECT:
-        screenReaderNames_.name(self);
+    case WM_NOTIFY:
+        if (tips_ && reinterpret_cast<const NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
+            tips_->giveText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+            return 0;
+        }
         break;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETSCREENREADER) {
-            screenReaderNames_.name(self);
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0U) == SC_MINIMIZE) {
+            focusWhenMinimised_ = GetFocus();
         }
         break;
     case WM_ACTIVATE:
-        // A minimised window keeps no focus to hand on.
-        if (HIWORD(wParam) == 0) {
-            keepFocus(LOWORD(wParam) != WA_INACTIVE);
+        if (LOWORD(wParam) != WA_INACTIVE && restoreFocusAfterMinimise()) {
+            return 0;
         }
+        break;
+    case WM_SETFOCUS:
+        if (restoreFocusAfterMinimise()) {
+            return 0;
+        }
+        break;
+    case DM_GETDEFID:
+        // No button is the default: Enter presses a button only while it has the focus.
+        return 0;
+    case WM_CLOSE:
+        // The dialog manager would turn the close box and Alt+F4 into Esc, which does nothing.
+        DestroyWindow(self);
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
@@ -161,7 +246,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefWindowProcW(self, message, wParam, lParam);
+    return byDefault(self, message, wParam, lParam);
 }
 
 void Form1::command(int id) {
@@ -184,17 +269,22 @@ void Form1::clicked(HWND child) {
     }
 }
 
-void Form1::keepFocus(bool activated) {
-    // A plain window would take the focus itself on activation; like a dialog, the form
-    // hands it back to the control that had it, and at first to the first of the tab order.
-    if (!activated) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window(), focus) != FALSE) {
-            lastFocus_ = focus;
-        }
-        return;
+// The dialog manager hands the focus back to the control that had it when the window is
+// activated again after another had been. A minimised window may stay active, with the focus
+// taken from its controls (Wine keeps it so), and would then start again at EXIT: the form
+// notes the focus when it is minimised, and hands it back once the window is restored.
+bool Form1::restoreFocusAfterMinimise() {
+    HWND focus = focusWhenMinimised_;
+    if (focus == nullptr || IsIconic(window()) != FALSE) {
+        return false;
     }
-    SetFocus(lastFocus_ != nullptr ? lastFocus_ : ChildWindow(window(), FirstFocus()));
+    focusWhenMinimised_ = nullptr;
+    if (IsChild(window(), focus) == FALSE) {
+        return false;
+    }
+    // As the dialog manager does on activation: the box keeps its selection and caret.
+    SetFocus(focus);
+    return true;
 }
 
 std::string Form1::boxText(Box which) const {

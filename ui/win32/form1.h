@@ -1,11 +1,12 @@
 #pragma once
 
-#include "accessibility.h"
 #include "appearance.h"
+#include "contrast.h"
 #include "form_view.h"
 #include "handles.h"
 #include "input_hooks.h"
 #include "pictures.h"
+#include "tooltips.h"
 #include "window_owner.h"
 
 #include <optional>
@@ -14,7 +15,9 @@ namespace trimwise {
 
 // The one window. It draws the controls and hands their events to the window's handlers,
 // which decide; it does what they ask of a view. It owns every handle it uses, and gets its
-// window's messages through an OwnedWindowClass.
+// window's messages through an OwnedWindowClass. It is a dialog of a class of its own:
+// Windows' dialog manager keeps the focus across deactivation and minimising, walks the tab
+// order and sends the dialog keys.
 class Form1 final : public FormView {
 public:
     explicit Form1(HINSTANCE instance);
@@ -33,18 +36,23 @@ public:
 
 private:
     friend class OwnedWindowClass<Form1>;
+    static LRESULT byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void finishAfterShown();
     void rescale(int dpi, const RECT& frame);
+    void setIcons(int dpi);
+    bool takeDesktopColours();
+    void resetPointer() const;
+    bool restoreFocusAfterMinimise();
     const Pixels& dove();
-    void keepFocus(bool activated);
     void command(int id);
     void clicked(HWND child);
     [[nodiscard]] HWND box(Box which) const noexcept;
 
     HINSTANCE instance_;
     BackgroundPicture background_;
+    FormColours colours_;
     Brush boxBrush_;
     // Decoded at the first paint, once the window is on screen.
     std::optional<Pixels> dove_;
@@ -52,9 +60,8 @@ private:
     Icon bigIcon_;
     Icon smallIcon_;
     std::optional<InputHooks> hooks_;
-    ScreenReaderNames screenReaderNames_;
-    HWND tips_ = nullptr; // owned by the window, and destroyed with it
-    HWND lastFocus_ = nullptr;
+    std::optional<ToolTips> tips_;
+    HWND focusWhenMinimised_ = nullptr;
     // Last, so that the window goes first, while everything it uses still exists.
     Window window_;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <objbase.h>
 #include <type_traits>
 #include <windows.h>
 
@@ -37,11 +36,6 @@ struct WindowDeleter {
     void operator()(HWND window) const noexcept { DestroyWindow(window); }
 };
 using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
-
-struct ComRelease {
-    void operator()(IUnknown* object) const noexcept { object->Release(); }
-};
-template <class Interface> using ComPtr = std::unique_ptr<Interface, ComRelease>;
 
 // Selects an object into a device context for one scope, and puts back what was there.
 class Selection {
@@ -84,23 +78,6 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
-};
-
-// COM on this thread, single-threaded as the window is, for as long as the program runs.
-class ComApartment {
-public:
-    ComApartment() noexcept
-        : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (initialised_) {
-            CoUninitialize();
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool initialised_;
 };
 
 } // namespace trimwise

@@ -8,21 +8,26 @@
 namespace trimwise {
 namespace {
 
-void drawBackground(HDC dc, const RECT& client, const BackgroundPicture& background, int dpi) {
-    // Where the picture ends, should the window ever be larger, the face colour shows.
-    const Brush face(CreateSolidBrush(ToColorRef(kButtonFace)));
-    FillRect(dc, &client, face.get());
-    background.draw(dc, dpi);
+// Where the picture ends, should the window ever be larger, the ground colour shows; with
+// high contrast on, no picture lies behind the texts.
+void drawBackground(HDC dc, const RECT& client, const BackgroundPicture& background,
+                    const FormColours& colours, int dpi) {
+    const Brush ground(CreateSolidBrush(ToColorRef(colours.ground)));
+    FillRect(dc, &client, ground.get());
+    if (colours.backgroundPicture) {
+        background.draw(dc, dpi);
+    }
 }
 
-void drawLabel(HDC dc, const ControlSpec& label, const Appearance& appearance) {
+void drawLabel(HDC dc, const ControlSpec& label, const Appearance& appearance,
+               const FormColours& colours) {
     RECT box = RectOf(label, appearance.dpi());
     if (label.opaque) {
-        const Brush face(CreateSolidBrush(ToColorRef(kButtonFace)));
-        FillRect(dc, &box, face.get());
+        const Brush ground(CreateSolidBrush(ToColorRef(colours.ground)));
+        FillRect(dc, &box, ground.get());
     }
     const Selection font(dc, appearance.fonts()[label.font]);
-    SetTextColor(dc, ColourOf(label.colour));
+    SetTextColor(dc, ToColorRef(colours.text(label.colour)));
     const std::wstring text = Widen(label.text);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
               DT_WORDBREAK | DT_NOPREFIX | (label.centred ? DT_CENTER : DT_LEFT));
@@ -44,14 +49,14 @@ void drawBlended(HDC dc, HBITMAP picture, int x, int y) {
 } // namespace
 
 void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& background,
-               const Pixels& dove) {
+               const FormColours& colours, const Pixels& dove) {
     const Painting screen(form);
     RECT client{};
     GetClientRect(form, &client);
     const MemoryDc buffer(CreateCompatibleDC(screen.get()));
     const Bitmap canvas(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
     const Selection selected(buffer.get(), canvas.get());
-    drawBackground(buffer.get(), client, background, appearance.dpi());
+    drawBackground(buffer.get(), client, background, colours, appearance.dpi());
     SetBkMode(buffer.get(), TRANSPARENT);
     for (const ControlSpec* control : BackToFront()) {
         if (TakesFocus(*control)) {
@@ -61,7 +66,7 @@ void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& backg
             const RECT box = RectOf(*control, appearance.dpi());
             drawBlended(buffer.get(), appearance.dove(dove), box.left, box.top);
         } else {
-            drawLabel(buffer.get(), *control, appearance);
+            drawLabel(buffer.get(), *control, appearance, colours);
         }
     }
     const RECT& dirty = screen.dirty();

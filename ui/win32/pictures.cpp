@@ -66,38 +66,6 @@ Bitmap ToBitmap(const Pixels& pixels) {
     return bitmap;
 }
 
-Cursor PointerCursor(Pointer pointer, int factor) {
-    const std::string_view name = PointerFile(pointer);
-    const std::optional<std::span<const std::byte>> image =
-        name.empty() ? std::nullopt : IconFileImage(EmbeddedFile(name), kPointerSize);
-    const Pixels small = image ? DecodeIconImage(*image) : Pixels{};
-    if (small.width != kPointerSize) {
-        return {};
-    }
-    const int side = kPointerSize * factor;
-    const Pixels large = ScaleArea(small, side, side);
-    // The mask is set where nothing is drawn; the colour carries its own alpha as well.
-    const auto maskStride = static_cast<std::size_t>((side + 15) / 16 * 2);
-    std::vector<BYTE> mask(maskStride * static_cast<std::size_t>(side), 0);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            if (large.at(x, y) >> 24U == 0) {
-                mask[static_cast<std::size_t>(y) * maskStride + static_cast<std::size_t>(x / 8)] |=
-                    static_cast<BYTE>(0x80U >> static_cast<unsigned>(x % 8));
-            }
-        }
-    }
-    const Bitmap colour = ToBitmap(large);
-    const Bitmap monochrome(CreateBitmap(side, side, 1, 1, mask.data()));
-    ICONINFO info{};
-    info.fIcon = FALSE;
-    info.xHotspot = static_cast<DWORD>(kPointerHotSpot * factor);
-    info.yHotspot = static_cast<DWORD>(kPointerHotSpot * factor);
-    info.hbmMask = monochrome.get();
-    info.hbmColor = colour.get();
-    return Cursor(CreateIconIndirect(&info));
-}
-
 Icon ApplicationIcon(HINSTANCE instance, int size) {
     constexpr WORD kIconGroup = 1;
     return Icon(static_cast<HICON>(

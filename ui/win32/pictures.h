@@ -28,10 +28,6 @@ private:
 // Pixels as a bitmap GDI can draw and blend.
 [[nodiscard]] Bitmap ToBitmap(const Pixels& pixels);
 
-// The 32 x 32 image of a pointer picture, each pixel a factor x factor block, as a cursor
-// aiming with its centre; null for Pointer::None.
-[[nodiscard]] Cursor PointerCursor(Pointer pointer, int factor);
-
 // The program's icon from its resources (icon group 1), at the given size.
 [[nodiscard]] Icon ApplicationIcon(HINSTANCE instance, int size);
 

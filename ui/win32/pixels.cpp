@@ -139,45 +139,6 @@ std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byt
     return std::nullopt;
 }
 
-Pixels DecodeIconImage(std::span<const std::byte> image) {
-    const auto u8 = [&](std::size_t at) { return std::to_integer<std::uint32_t>(image[at]); };
-    const auto u16 = [&](std::size_t at) { return u8(at) | u8(at + 1) << 8U; };
-    const auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16U; };
-    constexpr std::size_t kHeaderSize = 40;
-    constexpr std::size_t kPaletteSize = 16 * 4;
-    if (image.size() < kHeaderSize || u32(0) != kHeaderSize || u16(12) != 1 || u16(14) != 4 ||
-        u32(16) != 0) {
-        return {};
-    }
-    // The header's height counts the colour rows and the mask rows together.
-    const std::size_t width = u32(4);
-    const std::size_t height = u32(8) / 2;
-    if (width == 0 || height == 0 || width > kMaxPictureSide || height > kMaxPictureSide) {
-        return {};
-    }
-    const std::size_t colourStride = (width * 4 + 31) / 32 * 4;
-    const std::size_t maskStride = (width + 31) / 32 * 4;
-    const std::size_t colours = kHeaderSize + kPaletteSize;
-    const std::size_t mask = colours + colourStride * height;
-    if (mask + maskStride * height > image.size()) {
-        return {};
-    }
-    Pixels pixels{static_cast<int>(width), static_cast<int>(height),
-                  std::vector<std::uint32_t>(width * height)};
-    for (std::size_t y = 0; y < height; ++y) {
-        // Rows are stored from the bottom up.
-        const std::size_t row = height - 1 - y;
-        for (std::size_t x = 0; x < width; ++x) {
-            const bool transparent = (u8(mask + row * maskStride + x / 8) >> (7 - x % 8) & 1U) != 0;
-            const std::uint32_t nibble =
-                u8(colours + row * colourStride + x / 2) >> (x % 2 == 0 ? 4 : 0) & 0xFU;
-            const std::uint32_t rgb = u32(kHeaderSize + nibble * 4) & 0xFFFFFFU;
-            pixels.argb[y * width + x] = transparent ? 0U : 0xFF000000U | rgb;
-        }
-    }
-    return pixels;
-}
-
 std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
     constexpr std::size_t kFileHeaderSize = 14;
     constexpr std::size_t kInfoHeaderSize = 40; // BITMAPINFOHEADER; GDI is told no other

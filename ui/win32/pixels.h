@@ -44,11 +44,6 @@ inline constexpr std::size_t kMaxPictureSide = 2048;
 [[nodiscard]] std::optional<std::span<const std::byte>>
 IconFileImage(std::span<const std::byte> file, int side);
 
-// The image of an icon file's entry: a bitmap of 4 bits per pixel with its palette and its
-// 1-bit mask, as the program's pointer pictures are. Fully transparent where the mask is set;
-// empty if the entry is not of that kind.
-[[nodiscard]] Pixels DecodeIconImage(std::span<const std::byte> image);
-
 // The first frame of a GIF, its transparent colour clear and whatever the frame does not
 // cover clear too, at the size of the GIF's logical screen; empty if the bytes are not a GIF
 // that can be read.

@@ -8,8 +8,8 @@
 namespace trimwise {
 
 // A cursor for each pointer picture, made the first time the pointer shows it, so that none
-// holds up the window's first appearance. From twice the design's dots per inch on, each
-// pixel of the picture is drawn as a block of the whole factor.
+// holds up the window's first appearance. Each is round(32 x dpi / 96) pixels on a side and
+// aims with its centre, as the system's own pointers grow with the display.
 class PointerCursors {
 public:
     explicit PointerCursors(int dpi) noexcept;
@@ -22,7 +22,7 @@ public:
     [[nodiscard]] HCURSOR over(HWND form, HWND window, UINT hitTest, int dpi);
 
 private:
-    int factor_;
+    int side_;
     std::array<Cursor, 8> cursors_;
 };
 

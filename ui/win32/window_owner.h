@@ -9,15 +9,17 @@ namespace trimwise {
 // A window class whose messages go to an object of the program: the object comes with
 // CreateWindowExW's last parameter, is found again through the window's user data, and owns
 // the window handle until the window is gone. The owner gives its Window member as
-// `window_` and answers `handle(message, wParam, lParam)`.
+// `window_`, answers `handle(message, wParam, lParam)`, and names the procedure that handles
+// what nobody else does as `byDefault`.
 template <class Owner> class OwnedWindowClass {
 public:
     // Registers the class: no pointer and no background of its own, since the owner
-    // chooses the pointer and paints every pixel.
-    static void Register(HINSTANCE instance, const wchar_t* name) {
+    // chooses the pointer and paints every pixel; with that many extra bytes for each window.
+    static void Register(HINSTANCE instance, const wchar_t* name, int extraBytes = 0) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = procedure;
+        windowClass.cbWndExtra = extraBytes;
         windowClass.hInstance = instance;
         windowClass.lpszClassName = name;
         RegisterClassExW(&windowClass);
@@ -33,13 +35,13 @@ private:
         }
         auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (owner == nullptr) {
-            return DefWindowProcW(window, message, wParam, lParam);
+            return Owner::byDefault(window, message, wParam, lParam);
         }
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             // The window is gone already; nothing is left to destroy.
             static_cast<void>(owner->window_.release());
-            return DefWindowProcW(window, message, wParam, lParam);
+            return Owner::byDefault(window, message, wParam, lParam);
         }
         return owner->handle(message, wParam, lParam);
     }
