@@ -1,74 +1,57 @@
 # The two commands of the README, `make run` and `make test`, set up everything they need
-# on a fresh Debian 12 machine, then build. The rest are for developers.
+# on a fresh Debian 12 machine, then build. The rest are for developers. Each target installs
+# what is missing, then runs a CMake workflow of CMakePresets.json, where the builds are
+# described; `cmake --list-presets=all` lists them. CI=true makes every warning an error.
 
 CMAKE ?= cmake
-CTEST ?= ctest
-CPACK ?= cpack
 FUZZ_SECONDS ?= 600
-JOBS ?= $(shell nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL ?= $(shell nproc)
 
-.PHONY: all deps build run windows package test web test-suite test-asan test-fuzz test-reproducible \
-	bench fuzz artwork format tidy clean
+.PHONY: all deps build run windows web package test test-suite test-asan test-fuzz test-reproducible \
+	bench fuzz artwork screenshots format tidy clean
 
 all: build
 
 deps:
 	@scripts/deps.sh all
 
+# The program alone, in build-app/, apart from the suite's build/.
 build:
 	@scripts/deps.sh run
-	$(CMAKE) --preset default -DTRIMWISE_APP_ONLY=ON
-	$(CMAKE) --build --preset default --target trimwise -j $(JOBS)
+	$(CMAKE) --workflow --preset app
 
 run: build
-	./build/ui/qt/trimwise
+	./build-app/ui/qt/trimwise
 
 # trimwise.exe for 64-bit Windows, cross-built with MinGW-w64:
 # build-windows/ui/win32/trimwise.exe
 # and its installer, built with wixl: build-windows/trimwise-<version>-x64.msi
 windows:
 	@scripts/deps.sh windows
-	$(CMAKE) --preset windows
-	$(CMAKE) --build --preset windows -j $(JOBS)
+	$(CMAKE) --workflow --preset windows
 
 # The browser page, one self-contained file: build-web/trimwise.html
 web:
 	@scripts/deps.sh web
-	$(CMAKE) --preset web
-	$(CMAKE) --build --preset web -j $(JOBS)
+	$(CMAKE) --workflow --preset web
 
 # The Debian package of a Release build of the program: build/trimwise_<version>_amd64.deb
 # CPack gives the package's own members the modes the umask leaves, so it runs under the 022
 # that Debian's package builds use.
 package:
 	@scripts/deps.sh package
-	$(CMAKE) --preset package
-	$(CMAKE) --build --preset package -j $(JOBS)
 	rm -rf build-package/deb
-	umask 022 && $(CPACK) --preset package
-	@mkdir -p build
-	cp build-package/deb/trimwise_*_amd64.deb build/
+	umask 022 && $(CMAKE) --workflow --preset package
+	mkdir -p build && cp build-package/deb/trimwise_*_amd64.deb build/
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a short fuzz run of the calculation, and trimwise.exe and the package built twice.
+# a short fuzz run of the calculation, and trimwise.exe, the package and the page built twice.
 test:
 	@scripts/deps.sh test
 	@$(MAKE) --no-print-directory windows web test-suite test-asan test-fuzz test-reproducible
 
-test-suite:
-	$(CMAKE) --preset default
-	$(CMAKE) --build --preset default -j $(JOBS)
-	$(CTEST) --preset default
-
-test-asan:
-	$(CMAKE) --preset asan
-	$(CMAKE) --build --preset asan -j $(JOBS)
-	$(CTEST) --preset asan
-
-test-fuzz:
-	$(CMAKE) --preset fuzz
-	$(CMAKE) --build --preset fuzz -j $(JOBS)
-	$(CTEST) --preset fuzz
+test-suite test-asan test-fuzz:
+	$(CMAKE) --workflow --preset $@
 
 # The tree's trimwise.exe, package and page against a second build from a clone elsewhere.
 test-reproducible: windows package web
@@ -77,11 +60,9 @@ test-reproducible: windows package web
 
 # The calculation, then start-up against a bare window: the Linux program, trimwise.exe
 # under Wine at 100 and 150 per cent display scale, and the page in headless Chromium.
-bench:
+bench: windows web
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows web
-	$(CMAKE) --preset default
-	$(CMAKE) --build --preset default -j $(JOBS)
+	$(CMAKE) --workflow --preset bench
 	./build/bench/trimwise-bench-calc
 	./build/bench/startup/trimwise-bench-startup
 	for dpi in 96 144; do \
@@ -93,27 +74,21 @@ bench:
 
 fuzz:
 	@scripts/deps.sh test
-	$(CMAKE) --preset fuzz
-	$(CMAKE) --build --preset fuzz -j $(JOBS)
+	$(CMAKE) --workflow --preset fuzz
 	@mkdir -p build-fuzz/tests/fuzz/corpus
 	./build-fuzz/tests/fuzz/trimwise-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=256 \
 		-artifact_prefix=build-fuzz/tests/fuzz/ build-fuzz/tests/fuzz/corpus tests/fuzz/corpus
 
 artwork:
 	@scripts/deps.sh all
-	$(CMAKE) --preset default
-	$(CMAKE) --build --preset default --target trimwise-artwork -j $(JOBS)
+	$(CMAKE) --workflow --preset artwork
 	./build/tools/artwork/trimwise-artwork assets
 
 # Pictures of the Linux window and of trimwise.exe under Wine after the worked case, for the
 # README: docs/trimwise-linux.png and docs/trimwise-windows.png
-.PHONY: screenshots
-screenshots:
+screenshots: windows
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows
-	$(CMAKE) --preset default
-	$(CMAKE) --build --preset default -j $(JOBS) --target trimwise trimwise-grab-window \
-		trimwise-print-layout
+	$(CMAKE) --workflow --preset screenshots
 	tools/screenshots.sh build/ui/qt/trimwise build-windows/ui/win32/trimwise.exe \
 		build-windows/tests/e2e/box_reader/trimwise-read-boxes.exe \
 		build/tests/e2e/trimwise-grab-window build/tests/support/trimwise-print-layout \
@@ -122,8 +97,18 @@ screenshots:
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Each source through clang-tidy with its own build's flags: the Linux sources with the
+# suite's, ui/win32 with the Windows build's. There clang takes the MinGW-w64 target from the
+# cross compiler's name, but misses the versioned folder of its C++ headers, which the cross
+# compiler names.
+MINGW_CXX_HEADERS = $(shell echo | x86_64-w64-mingw32-g++ -x c++ -E -Wp,-v - 2>&1 | grep '/include/c++')
 tidy:
+	@scripts/deps.sh all
+	$(CMAKE) --preset default
+	$(CMAKE) --preset windows
 	git ls-files 'calc/*.cpp' 'ui/*.cpp' ':!ui/win32' | xargs clang-tidy -p build --quiet
+	git ls-files 'ui/win32/*.cpp' | \
+		xargs clang-tidy -p build-windows --quiet $(MINGW_CXX_HEADERS:%=--extra-arg=-isystem%)
 
 clean:
-	rm -rf build build-asan build-fuzz build-package build-windows build-web
+	rm -rf build build-app build-asan build-fuzz build-package build-windows build-web

@@ -84,6 +84,9 @@ TEST(Rules, OnlyTheInputsFilterKeysAndOnlyTwoControlsAnswerClicks) {
         const bool input = row.name == "Text1" || row.name == "Text2" || row.name == "Text3" ||
                            row.name == "Text4" || row.name == "Text5";
         EXPECT_EQ(FiltersTypedKeys(row), input) << row.name;
+        const bool result = row.name == "Text7" || row.name == "Text8" || row.name == "Text9" ||
+                            row.name == "Text11";
+        EXPECT_EQ(TakesInputMethod(row), result) << row.name;
         const OnClick expected = row.name == "Text9"      ? OnClick::Calculate
                                  : row.name == "Command1" ? OnClick::EndProgram
                                                           : OnClick::Nothing;
@@ -93,6 +96,21 @@ TEST(Rules, OnlyTheInputsFilterKeysAndOnlyTwoControlsAnswerClicks) {
     for (const Box box : kAllBoxes) {
         EXPECT_EQ(ControlOf(box).name, BoxName(box));
         EXPECT_EQ(BoxOf(ControlOf(box)), box);
+    }
+}
+
+TEST(Rules, EnterPressesOnlyAFocusedButtonAndEscNothing) {
+    struct KeyPress {
+        DialogKey key;
+        std::string_view focused, pressed; // empty: none
+    };
+    constexpr KeyPress kPresses[] = {
+        {DialogKey::Enter, "Command1", "Command1"}, {DialogKey::Enter, "Text9", ""},
+        {DialogKey::Enter, "Label1", ""},           {DialogKey::Enter, "", ""},
+        {DialogKey::Escape, "Command1", ""},        {DialogKey::Escape, "Text5", ""}};
+    for (const auto& [key, focused, pressed] : kPresses) {
+        const ControlSpec* found = PressedBy(key, FindControl(focused));
+        EXPECT_EQ(found == nullptr ? std::string_view() : found->name, pressed) << focused;
     }
 }
 

@@ -110,6 +110,11 @@ TEST_F(CalculateTest, NothingButAClickOnTheBalanceBoxCalculates) {
     // A press that ends outside the box is no click.
     QTest::mousePress(box("Text9"), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(box("Text9"), Qt::LeftButton, {}, QPoint(200, 5));
+    // Nor is one that the window's deactivation cuts short.
+    QTest::mousePress(box("Text9"), Qt::LeftButton, {}, QPoint(5, 5));
+    QEvent deactivated(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(form.get(), &deactivated);
+    QTest::mouseRelease(box("Text9"), Qt::LeftButton, {}, QPoint(5, 5));
     QCoreApplication::processEvents();
     EXPECT_EQ(texts(kResults), QStringList({"", "", "", ""}));
     EXPECT_EQ(box("Text1")->text(), QStringLiteral("600"));

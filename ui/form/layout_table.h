@@ -60,6 +60,14 @@ struct ControlSpec {
     OnClick onClick;
 };
 
+// The window's frame: whether the user may resize it, and the caption's buttons besides
+// the close box.
+struct WindowFrame {
+    bool sizable;
+    bool minimiseBox;
+    bool maximiseBox;
+};
+
 struct WindowSpec {
     std::string_view title;
     int clientWidth;  // twips
@@ -68,10 +76,17 @@ struct WindowSpec {
     int top;          // twips from the screen's top edge to the client area
     Pointer pointer;
     FontRole font; // for whatever names no font of its own, such as the message box
+    WindowFrame frame;
 };
 
-inline constexpr WindowSpec kForm1{"Trimwise V1.2",       8895,          4440, 2415, 2700,
-                                   Pointer::LaughingFace, FontRole::Hint};
+inline constexpr WindowSpec kForm1{"Trimwise V1.2",
+                                   8895,
+                                   4440,
+                                   2415,
+                                   2700,
+                                   Pointer::LaughingFace,
+                                   FontRole::Hint,
+                                   {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
 
 // Everything in the window, in its rows from the top.
 extern const std::array<ControlSpec, 32> kControls;

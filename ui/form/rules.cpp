@@ -1,7 +1,6 @@
 #include "rules.h"
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 namespace trimwise {
@@ -41,18 +40,32 @@ std::span<const ControlSpec* const> BackToFront() {
     return order;
 }
 
+std::span<const ControlSpec* const> FrontToBack() {
+    static const Rows order(BackToFront().rbegin(), BackToFront().rend());
+    return order;
+}
+
 const ControlSpec* FrontMostAt(int x, int y, int dpi) {
-    for (const ControlSpec* control : std::views::reverse(BackToFront())) {
-        if (BoxInPixels(*control, dpi).contains(x, y)) {
-            return control;
-        }
-    }
-    return nullptr;
+    const auto order = FrontToBack();
+    const auto found = std::ranges::find_if(order, [=](const ControlSpec* control) {
+        return BoxInPixels(*control, dpi).contains(x, y);
+    });
+    return found == order.end() ? nullptr : *found;
 }
 
 bool FiltersTypedKeys(const ControlSpec& control) noexcept {
     const std::optional<Box> box = BoxOf(control);
     return box && std::ranges::find(kInputBoxes, *box) != kInputBoxes.end();
+}
+
+bool TakesInputMethod(const ControlSpec& control) noexcept {
+    return control.kind == ControlKind::TextBox && !FiltersTypedKeys(control);
+}
+
+const ControlSpec* PressedBy(DialogKey key, const ControlSpec* focused) noexcept {
+    const bool pressesFocused =
+        key == DialogKey::Enter && focused != nullptr && focused->kind == ControlKind::PushButton;
+    return pressesFocused ? focused : nullptr;
 }
 
 std::optional<Box> BoxOf(const ControlSpec& control) noexcept {

@@ -4,6 +4,7 @@
 #include "geometry.h"
 #include "layout_table.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -25,6 +26,8 @@ namespace trimwise {
 
 // Every control from the back to the front: each is drawn over those before it.
 [[nodiscard]] std::span<const ControlSpec* const> BackToFront();
+// The same from the front to the back: the first whose box holds a point is the one there.
+[[nodiscard]] std::span<const ControlSpec* const> FrontToBack();
 
 // The front-most control whose box holds the point, in client pixels at that many dots per
 // inch; null over the bare window.
@@ -37,8 +40,22 @@ namespace trimwise {
                                                                    : control->pointer;
 }
 
-// The input boxes hand every typed character to NumericKeyFilter before taking it.
+// The input boxes hand every typed character to NumericKeyFilter before taking it, through
+// TypedIntoBox.
 [[nodiscard]] bool FiltersTypedKeys(const ControlSpec& control) noexcept;
+
+// Whether a box takes an input method: the input boxes do not, as their filter admits only
+// digits and the point, which need none. Where a toolkit cannot switch one off, what it
+// commits passes CommittedIntoBox.
+[[nodiscard]] bool TakesInputMethod(const ControlSpec& control) noexcept;
+
+// The keys that press a button in a dialog.
+enum class DialogKey : std::uint8_t { Enter, Escape };
+
+// The control that Enter or Esc presses while `focused` has the keyboard focus (null: no
+// control has it), or null for none. Enter presses a focused push button, as Space does, and
+// nothing elsewhere: the window has no default button. Esc presses nothing.
+[[nodiscard]] const ControlSpec* PressedBy(DialogKey key, const ControlSpec* focused) noexcept;
 
 // The calculation's box that a text box is, and the row of a box.
 [[nodiscard]] std::optional<Box> BoxOf(const ControlSpec& control) noexcept;

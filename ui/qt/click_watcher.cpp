@@ -10,21 +10,36 @@ ClickWatcher::ClickWatcher(QWidget* widget) : QObject(widget), widget_(widget) {
 }
 
 bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != widget_) {
-        return QObject::eventFilter(watched, event);
-    }
-    // The second press of a double click is a press all the same: every click counts.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (pressed_ && mouse->button() == Qt::LeftButton &&
-            widget_->rect().contains(mouse->position().toPoint())) {
+    if (watched == widget_) {
+        if (const std::optional<MouseEvent> mouse = mouseEventOf(event);
+            mouse && tracker_.clicked(*mouse)) {
             emit clicked();
         }
-        pressed_ = false;
     }
     return QObject::eventFilter(watched, event);
+}
+
+std::optional<MouseEvent> ClickWatcher::mouseEventOf(QEvent* event) const {
+    // Qt tells a widget of no lost grab; the mouse goes with the window's activation, as
+    // when a message box or another program comes up mid-press.
+    if (event->type() == QEvent::WindowDeactivate) {
+        return MouseEvent::CaptureLost;
+    }
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (mouse == nullptr || mouse->button() != Qt::LeftButton) {
+        return std::nullopt;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        return MouseEvent::Press;
+    case QEvent::MouseButtonDblClick:
+        return MouseEvent::DoublePress;
+    case QEvent::MouseButtonRelease:
+        return widget_->rect().contains(mouse->position().toPoint()) ? MouseEvent::ReleaseInside
+                                                                     : MouseEvent::ReleaseOutside;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace trimwise

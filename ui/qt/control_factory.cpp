@@ -1,6 +1,7 @@
 #include "control_factory.h"
 
 #include "geometry.h"
+#include "input_method_off.h"
 #include "messages.h"
 #include "pictures.h"
 #include "rules.h"
@@ -22,6 +23,9 @@ QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(row.maxLength);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    if (!TakesInputMethod(row)) {
+        new InputMethodOff(box);
+    }
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, qColour(kBoxGreen));
     palette.setColor(QPalette::Text, qColour(DesignColour(row.colour)));
@@ -49,9 +53,9 @@ QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
 
 QWidget* createButton(const ControlSpec& row, QWidget* parent) {
     auto* button = new QPushButton(FromView(row.text), parent);
-    // A focused push button answers Return and keypad Enter, as on Windows and the common
-    // Linux desktops. Outside a dialog this makes no button the window's default button.
-    button->setAutoDefault(true);
+    // Return and keypad Enter press a focused button that the rules let Enter press. Outside
+    // a dialog this makes no button the window's default button, and none answers Esc.
+    button->setAutoDefault(PressedBy(DialogKey::Enter, &row) == &row);
     button->setDefault(false);
     return button;
 }

@@ -16,13 +16,22 @@
 #include <QPushButton>
 
 namespace trimwise {
+namespace {
+
+Qt::WindowFlags WindowFlagsOf(WindowFrame frame) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowMinimizeButtonHint, frame.minimiseBox);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, frame.maximiseBox);
+    return flags;
+}
+
+} // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromView(kForm1.title));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(WindowFlagsOf(kForm1.frame));
     setWindowIcon(WindowIcon());
     // The labels lie on a fixed light-grey picture, so the system colours they use come
     // from a light palette whatever the desktop's theme. The window's own font is for
@@ -34,7 +43,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     // the design's 96 dpi and scales them with the screen itself.
     const PixelBox client = ClientInPixels();
     setGeometry(client.left, client.top, client.width(), client.height());
-    setFixedSize(size());
+    if (!kForm1.frame.sizable) {
+        setFixedSize(size());
+    }
     createControls();
     wireEvents();
 }

@@ -18,10 +18,10 @@ class Form1 final : public QWidget, public FormView {
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    [[nodiscard]] std::string boxText(Box box) const override;
-    void setBoxText(Box box, std::string_view text) override;
+    [[nodiscard]] std::string boxText(Box which) const override;
+    void setBoxText(Box which, std::string_view text) override;
     void showWarning(std::string_view title, std::string_view message) override;
-    void focusAndSelectAll(Box box) override;
+    void focusAndSelectAll(Box which) override;
     void endProgram() override;
 
 protected:
@@ -31,7 +31,7 @@ private:
     void createControls();
     void wireEvents();
     [[nodiscard]] QWidget* control(const ControlSpec& row) const;
-    [[nodiscard]] QLineEdit* box(Box box) const;
+    [[nodiscard]] QLineEdit* box(Box which) const;
 
     QPixmap background_;
     std::array<QWidget*, kControls.size()> controls_{};

@@ -36,9 +36,4 @@ std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifi
     return first;
 }
 
-bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) noexcept {
-    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
-           CharacterCode(key, modifiers, text).has_value();
-}
-
 } // namespace trimwise

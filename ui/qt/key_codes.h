@@ -14,9 +14,4 @@ namespace trimwise {
 [[nodiscard]] std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifiers,
                                                          const QString& text) noexcept;
 
-// Alt with a key that types a character, Backspace included: on Windows such a key goes
-// to the window's menu and types nothing into a box.
-[[nodiscard]] bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers,
-                             const QString& text) noexcept;
-
 } // namespace trimwise

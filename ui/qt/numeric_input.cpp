@@ -1,11 +1,10 @@
 #include "numeric_input.h"
 
 #include "key_codes.h"
-#include "key_filter.h"
+#include "typing.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -14,20 +13,8 @@
 namespace trimwise {
 namespace {
 
-bool passes(char16_t character) {
-    auto code = static_cast<std::uint16_t>(character);
-    NumericKeyFilter(code);
-    return code != 0;
-}
-
-QString acceptedCharacters(const QString& text) {
-    QString accepted;
-    for (const QChar c : text) {
-        if (passes(c.unicode())) {
-            accepted += c;
-        }
-    }
-    return accepted;
+KeyModifiers modifiersOf(Qt::KeyboardModifiers held) noexcept {
+    return {.alt = held.testFlag(Qt::AltModifier), .control = held.testFlag(Qt::ControlModifier)};
 }
 
 // "&Paste\tCtrl+V" becomes "&Paste": the filter kills Ctrl with a letter in these boxes, so
@@ -54,9 +41,6 @@ bool NumericInput::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             return filterKeyPress(event);
         }
-        if (event->type() == QEvent::InputMethod) {
-            filterCommit(event);
-        }
         if (event->type() == QEvent::ContextMenu) {
             showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
@@ -72,27 +56,19 @@ bool NumericInput::filterKeyPress(QEvent* event) const {
     if (!code) {
         return false;
     }
-    if (!passes(*code) || IsMenuKey(key->key(), key->modifiers(), key->text())) {
+    if (TypedIntoBox(*code, modifiersOf(key->modifiers())) == 0) {
         return true;
     }
     // A key that types several characters at once (a compose sequence, say) passes whole
     // or leaves only its accepted characters.
     if (key->text().size() > 1) {
-        const QString accepted = acceptedCharacters(key->text());
-        if (accepted != key->text()) {
-            box_->insert(accepted);
+        const std::u16string accepted = CommittedIntoBox(key->text().toStdU16String());
+        if (accepted != key->text().toStdU16String()) {
+            box_->insert(QString::fromStdU16String(accepted));
             return true;
         }
     }
     return false;
-}
-
-void NumericInput::filterCommit(QEvent* event) {
-    auto* input = static_cast<QInputMethodEvent*>(event);
-    const QString accepted = acceptedCharacters(input->commitString());
-    if (accepted != input->commitString()) {
-        input->setCommitString(accepted, input->replacementStart(), input->replacementLength());
-    }
 }
 
 // The box's own menu, whose actions keep working: pasting through it is not filtered.

@@ -7,8 +7,8 @@ class QPoint;
 
 namespace trimwise {
 
-// Sits before an input box and offers every typed character to NumericKeyFilter; what the
-// filter turns into 0 never reaches the box, and Alt with a character key types nothing.
+// Sits before an input box and offers every typed character to TypedIntoBox; what it turns
+// into 0, Alt with a character key among them, never reaches the box.
 // Pasted text is left alone: the box's maximum length still holds, and the calculation
 // reports whatever is not a number.
 class NumericInput final : public QObject {
@@ -21,7 +21,6 @@ protected:
 
 private:
     bool filterKeyPress(QEvent* event) const;
-    static void filterCommit(QEvent* event);
     void showContextMenu(const QPoint& where) const;
 
     QLineEdit* box_;

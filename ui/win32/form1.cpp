@@ -21,7 +21,13 @@ constexpr UINT kBoxClicked = WM_APP + 1;
 constexpr UINT kAfterShown = WM_APP + 2;
 // Sent from Windows 10 1703 on; the headers name it only for builds that need that version.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The frame the window's row asks for, around children it paints between.
+constexpr DWORD styleOf(WindowFrame frame) noexcept {
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+           (frame.sizable ? WS_THICKFRAME : 0U) | (frame.minimiseBox ? WS_MINIMIZEBOX : 0U) |
+           (frame.maximiseBox ? WS_MAXIMIZEBOX : 0U);
+}
+constexpr DWORD kStyle = styleOf(kForm1.frame);
 
 // The frame around the client area that opens at its place and size at that scale.
 RECT frameAt(int dpi) {
@@ -250,13 +256,12 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::command(int id) {
-    // Enter reaches the form as IDOK: like Space, it presses a focused button and nothing
-    // else. Esc (IDCANCEL) does nothing.
-    if (id == IDOK) {
-        HWND focus = GetFocus();
-        const ControlSpec* focused = RowOfWindow(focus);
-        if (focused != nullptr && focused->kind == ControlKind::PushButton) {
-            clicked(focus);
+    // Enter and Esc reach the form as IDOK and IDCANCEL, and press what the rules say. A
+    // focused button is pressed by the dialog manager itself, as its own BN_CLICKED.
+    if (id == IDOK || id == IDCANCEL) {
+        const DialogKey key = id == IDOK ? DialogKey::Enter : DialogKey::Escape;
+        if (const ControlSpec* pressed = PressedBy(key, RowOfWindow(GetFocus()))) {
+            Clicked(*this, *pressed);
         }
         return;
     }

@@ -1,11 +1,12 @@
 #include "input_hooks.h"
 
 #include "controls.h"
-#include "key_filter.h"
 #include "rules.h"
+#include "typing.h"
 
 #include <cstdint>
 #include <imm.h>
+#include <optional>
 #include <windowsx.h>
 
 namespace trimwise {
@@ -27,18 +28,49 @@ void forgetOnDestroy(HWND box, UINT message, const wchar_t* property) {
     }
 }
 
+// The modifier keys held as the character came: Alt with a character arrives as WM_SYSCHAR,
+// AltGr as WM_CHAR with Ctrl and Alt down.
+KeyModifiers modifiersOf(UINT message) noexcept {
+    return {.alt = message == WM_SYSCHAR || GetKeyState(VK_MENU) < 0,
+            .control = GetKeyState(VK_CONTROL) < 0};
+}
+
 LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto boxProcedure = reinterpret_cast<WNDPROC>(GetPropW(box, kFilterProperty));
     forgetOnDestroy(box, message, kFilterProperty);
-    if (message == WM_CHAR) {
+    if (message == WM_CHAR || message == WM_SYSCHAR) {
         // WM_CHAR carries the classic code already: Ctrl+V is 22, Ctrl+Backspace 127.
-        auto code = static_cast<std::uint16_t>(wParam);
-        NumericKeyFilter(code);
-        if (code == 0) {
-            return 0;
+        const std::uint16_t entered =
+            TypedIntoBox(static_cast<std::uint16_t>(wParam), modifiersOf(message));
+        if (entered == 0) {
+            // What types nothing is no business of the box's: Alt with a key still reaches
+            // the window's menu.
+            return message == WM_SYSCHAR ? DefWindowProcW(box, message, wParam, lParam) : 0;
         }
+        wParam = entered;
     }
     return CallWindowProcW(boxProcedure, box, message, wParam, lParam);
+}
+
+// A left-button message as the click tracker takes it.
+std::optional<MouseEvent> mouseEventOf(HWND box, UINT message, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        return MouseEvent::Press;
+    case WM_LBUTTONDBLCLK:
+        return MouseEvent::DoublePress;
+    case WM_LBUTTONUP: {
+        RECT client{};
+        GetClientRect(box, &client);
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        return PtInRect(&client, at) != FALSE ? MouseEvent::ReleaseInside
+                                              : MouseEvent::ReleaseOutside;
+    }
+    case WM_CAPTURECHANGED:
+        return MouseEvent::CaptureLost;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -56,30 +88,13 @@ ClickWatcher::ClickWatcher(HWND box, HWND form, UINT message) noexcept
 LRESULT CALLBACK ClickWatcher::watch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto& watcher = *static_cast<ClickWatcher*>(GetPropW(box, kWatcherProperty));
     forgetOnDestroy(box, message, kWatcherProperty);
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: // the second press of a double click is a click all the same
-        watcher.pressed_ = true;
-        break;
-    case WM_LBUTTONUP: {
-        RECT client{};
-        GetClientRect(box, &client);
-        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        const bool clicked = watcher.pressed_ && PtInRect(&client, at) != FALSE;
-        watcher.pressed_ = false;
-        const LRESULT result = CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
-        if (clicked) {
-            PostMessageW(watcher.form_, watcher.message_, reinterpret_cast<WPARAM>(box), 0);
-        }
-        return result;
+    const std::optional<MouseEvent> event = mouseEventOf(box, message, lParam);
+    const bool clicked = event && watcher.tracker_.clicked(*event);
+    const LRESULT result = CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
+    if (clicked) {
+        PostMessageW(watcher.form_, watcher.message_, reinterpret_cast<WPARAM>(box), 0);
     }
-    case WM_CAPTURECHANGED:
-        watcher.pressed_ = false;
-        break;
-    default:
-        break;
-    }
-    return CallWindowProcW(watcher.boxProcedure_, box, message, wParam, lParam);
+    return result;
 }
 
 InputHooks::InputHooks(HWND form, UINT clickMessage) : form_(form) {
@@ -95,13 +110,13 @@ InputHooks::InputHooks(HWND form, UINT clickMessage) : form_(form) {
     }
 }
 
-// The filtering boxes take no input method, as a numeric field does: only typed characters,
-// each through the key filter, and pastes reach them. Wine has no input methods to show the
-// difference.
+// Input methods stay out of the boxes that take none: removing the box's input context
+// leaves only typed characters, each through the key filter, and pastes. Wine has no input
+// methods to show the difference.
 void InputHooks::turnOffInputMethods() const {
     for (const ControlSpec* control : TabChain()) {
-        if (FiltersTypedKeys(*control)) {
-            ImmAssociateContextEx(ChildWindow(form_, *control), nullptr, 0);
+        if (control->kind == ControlKind::TextBox && !TakesInputMethod(*control)) {
+            ImmAssociateContext(ChildWindow(form_, *control), nullptr);
         }
     }
 }

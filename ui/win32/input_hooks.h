@@ -1,5 +1,7 @@
 #pragma once
 
+#include "click.h"
+
 #include <memory>
 #include <vector>
 #include <windows.h>
@@ -10,13 +12,14 @@ namespace trimwise {
 // before the window appears. Each hook keeps what it needs under a window property of its
 // own and calls on to the procedure it found, so that several can sit on one box.
 
-// Hands each character typed into the box to NumericKeyFilter before the box inserts it.
+// Hands each character typed into the box to TypedIntoBox before the box inserts it.
 // Pasted text does not pass through here.
 void FilterTypedCharacters(HWND box);
 
-// Posts `message` to the form, with the box in wParam, for each left click on a box: the
-// button goes down and comes up again inside it. It posts once the box has handled the
-// button itself, so that the box has the focus before the form acts. It must outlive the box.
+// Posts `message` to the form, with the box in wParam, for each left click on a box, as the
+// click tracker tells it from the box's left-button and capture messages. It posts once the box has
+// handled the button itself, so that the box has the focus before the form acts. It must outlive
+// the box.
 class ClickWatcher {
 public:
     ClickWatcher(HWND box, HWND form, UINT message) noexcept;
@@ -30,7 +33,7 @@ private:
     HWND form_;
     UINT message_;
     WNDPROC boxProcedure_;
-    bool pressed_ = false;
+    ClickTracker tracker_;
 };
 
 // The hooks of the form's boxes, as the window's rules ask: the key filter in the boxes that
@@ -39,7 +42,7 @@ private:
 class InputHooks {
 public:
     InputHooks(HWND form, UINT clickMessage);
-    // Turns input methods off in the filtering boxes, once the window is shown.
+    // Turns input methods off in the boxes that take none, once the window is shown.
     void turnOffInputMethods() const;
 
 private:

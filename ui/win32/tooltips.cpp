@@ -6,7 +6,7 @@
 #include "rules.h"
 #include "wide_text.h"
 
-#include <ranges>
+#include <string>
 
 namespace trimwise {
 namespace {
@@ -45,7 +45,7 @@ ToolTips::ToolTips(HWND form, HINSTANCE instance, int dpi) : form_(form) {
     // The tooltip control takes the first tool whose box holds the mouse, so they go in
     // front to back. Each asks for its text when it shows: comctl32 5.82 keeps no more than
     // 80 characters of a text handed over, and three tips are longer.
-    for (const ControlSpec* control : std::views::reverse(BackToFront())) {
+    for (const ControlSpec* control : FrontToBack()) {
         if (control->toolTip.empty()) {
             continue;
         }
