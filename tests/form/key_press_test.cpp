@@ -54,6 +54,7 @@ TEST(KeyPress, KeysOnTheFocusedControl) {
         {"Text4", {"-"}, KeyAction::Swallow},
         {"Text4", {"v", true}, KeyAction::Swallow},
         {"Text4", {"5", false, true}, KeyAction::Swallow},
+        {"Text4", {"5", true, true}, KeyAction::Default}, // AltGr types as the key says
         {"Text4", {"ArrowLeft"}, KeyAction::Default},
         {"Text9", {"e"}, KeyAction::Default},
         {"Text11", {"v", true}, KeyAction::Default},

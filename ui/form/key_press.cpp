@@ -1,7 +1,7 @@
 #include "key_press.h"
 
-#include "key_filter.h"
 #include "rules.h"
+#include "typing.h"
 
 #include <algorithm>
 
@@ -31,11 +31,6 @@ Character firstCharacter(std::string_view text) noexcept {
         code = (code << 6U) | (static_cast<unsigned char>(text[i]) & 0x3FU);
     }
     return {static_cast<std::uint16_t>(std::min<std::uint32_t>(code, 0xFFFF)), length};
-}
-
-bool passes(std::uint16_t code) noexcept {
-    NumericKeyFilter(code);
-    return code != 0;
 }
 
 } // namespace
@@ -71,8 +66,8 @@ KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept {
         return key.shift ? KeyAction::FocusPrevious : KeyAction::FocusNext;
     }
     if (key.key == "Enter" || key.key == "Escape") {
-        const bool presses = key.key == "Enter" && focused.kind == ControlKind::PushButton;
-        return presses ? KeyAction::Click : KeyAction::Swallow;
+        const DialogKey pressed = key.key == "Enter" ? DialogKey::Enter : DialogKey::Escape;
+        return PressedBy(pressed, &focused) == &focused ? KeyAction::Click : KeyAction::Swallow;
     }
     if (!FiltersTypedKeys(focused)) {
         return KeyAction::Default;
@@ -81,7 +76,8 @@ KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept {
     if (!code) {
         return KeyAction::Default;
     }
-    return key.alt || !passes(*code) ? KeyAction::Swallow : KeyAction::Default;
+    return TypedIntoBox(*code, {.alt = key.alt, .control = key.control}) == 0 ? KeyAction::Swallow
+                                                                              : KeyAction::Default;
 }
 
 const ControlSpec& NextInTabChain(const ControlSpec& from, bool backwards) {
@@ -90,21 +86,6 @@ const ControlSpec& NextInTabChain(const ControlSpec& from, bool backwards) {
     const std::size_t size = chain.size();
     const std::size_t place = at == chain.end() ? 0 : static_cast<std::size_t>(at - chain.begin());
     return *chain[(place + (backwards ? size - 1 : 1)) % size];
-}
-
-std::string TypedText(const ControlSpec& control, std::string_view text) {
-    if (!FiltersTypedKeys(control)) {
-        return std::string(text);
-    }
-    std::string taken;
-    while (!text.empty()) {
-        const Character next = firstCharacter(text);
-        if (passes(next.code)) {
-            taken.append(text.substr(0, next.length));
-        }
-        text.remove_prefix(next.length);
-    }
-    return taken;
 }
 
 } // namespace trimwise

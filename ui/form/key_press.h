@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace trimwise {
@@ -31,15 +30,11 @@ enum class KeyAction : std::uint8_t {
 };
 
 // What a key does on a control that has the focus: Tab and Shift+Tab walk the tab chain,
-// Enter clicks a focused push button and nothing else, Esc does nothing, and a box that
-// filters typed keys takes only what NumericKeyFilter lets through, and no Alt+character.
+// Enter and Esc press what PressedBy says and nothing else, and an input box takes what
+// TypedIntoBox leaves of a typed character.
 [[nodiscard]] KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept;
 
 // The control the focus moves to from `from` along the tab chain, wrapping at either end.
 [[nodiscard]] const ControlSpec& NextInTabChain(const ControlSpec& from, bool backwards);
-
-// The characters of text typed into a control (by an input method, say) that it takes:
-// all of them, or for a box that filters typed keys only those NumericKeyFilter passes.
-[[nodiscard]] std::string TypedText(const ControlSpec& control, std::string_view text);
 
 } // namespace trimwise

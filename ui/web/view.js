@@ -2,8 +2,10 @@
 // window and decides what every click, key and typed text does; this script only builds the
 // controls in the DOM, hands it what happens there, and does what it answers.
 
-// The answers of trimwise_key, in the order of ui/form's KeyAction.
+// The answers of trimwise_key, in the order of ui/form's KeyAction, and the mouse's events
+// for trimwise_mouse, in the order of its MouseEvent.
 const KeyAction = Object.freeze({ Default: 0, Swallow: 1, Click: 2, FocusNext: 3, FocusPrevious: 4 });
+const Mouse = Object.freeze({ Press: 0, DoublePress: 1, ReleaseInside: 2, ReleaseOutside: 3, CaptureLost: 4 });
 
 const utf8 = new TextEncoder();
 const fromUtf8 = new TextDecoder();
@@ -95,6 +97,8 @@ class Window {
     this.ended = ended;
     // While a message is up, whatever the handlers ask next waits for it to be dismissed.
     this.waiting = [];
+    // The control that the main mouse button went down on, which follows it until it comes up.
+    this.pressed = -1;
     this.dialog = document.getElementById("trimwise-message");
     this.dismissal = () => this.dismissed();
     this.dialog.addEventListener("close", this.dismissal);
@@ -214,17 +218,34 @@ class Window {
   }
 
   wire(frame) {
-    frame.addEventListener("click", (event) => {
-      const row = this.rowOf(event.target);
-      if (row >= 0) {
-        this.exports.trimwise_clicked(row);
-      }
-    });
     // A press on what takes no focus leaves the focus where it is, as in the programs.
     frame.addEventListener("mousedown", (event) => {
       const row = this.rowOf(event.target);
       if (row < 0 || !this.description.controls[row].takesFocus) {
         event.preventDefault();
+      }
+      if (event.button === 0 && row >= 0) {
+        this.pressed = row;
+        this.exports.trimwise_mouse(row, event.detail >= 2 ? Mouse.DoublePress : Mouse.Press);
+      }
+    });
+    this.released = (event) => {
+      if (event.button === 0) {
+        const box = this.elements[this.pressed]?.getBoundingClientRect();
+        const inside = box && event.clientX >= box.left && event.clientX < box.right &&
+          event.clientY >= box.top && event.clientY < box.bottom;
+        this.mouse(inside ? Mouse.ReleaseInside : Mouse.ReleaseOutside);
+      }
+    };
+    this.lost = () => this.mouse(Mouse.CaptureLost);
+    document.addEventListener("mouseup", this.released);
+    window.addEventListener("blur", this.lost);
+    // The mouse's clicks come through its button; a click with no mouse behind it, Space on
+    // the button or a screen reader's action, is a click all the same.
+    frame.addEventListener("click", (event) => {
+      const row = this.rowOf(event.target);
+      if (event.detail === 0 && row >= 0) {
+        this.exports.trimwise_clicked(row);
       }
     });
     frame.addEventListener("keydown", (event) => this.keyDown(event));
@@ -233,6 +254,15 @@ class Window {
     frame.addEventListener("compositionend", (event) => this.compositionEnd(event));
     this.resize = () => this.fitToWidth();
     window.addEventListener("resize", this.resize);
+  }
+
+  // The end of a press: the control it began on is told how it ended.
+  mouse(event) {
+    const row = this.pressed;
+    this.pressed = -1;
+    if (row >= 0) {
+      this.exports.trimwise_mouse(row, event);
+    }
   }
 
   rowOf(element) {
@@ -262,11 +292,18 @@ class Window {
     }
   }
 
-  // What the box takes of text typed into it otherwise than by a key: a virtual keyboard,
-  // a correction. Pasted and dropped text is not typed, and goes in unfiltered.
-  taken(element, text) {
-    const length = this.hand(text);
-    return this.answer(this.exports.trimwise_typed_text(this.rowOf(element), length));
+  // What the box takes of text that enters it at once: from an input method, a virtual
+  // keyboard, a correction. Pasted and dropped text is not typed, and goes in unfiltered.
+  committed(element, text) {
+    const pointer = this.exports.trimwise_buffer16(text.length);
+    const units = new Uint16Array(this.exports.memory.buffer, pointer, text.length);
+    for (let i = 0; i < text.length; ++i) {
+      units[i] = text.charCodeAt(i);
+    }
+    const answer = this.exports.trimwise_committed_text(this.rowOf(element), text.length);
+    const memory = new Uint16Array(this.exports.memory.buffer);
+    const end = memory.indexOf(0, answer / 2);
+    return String.fromCharCode(...memory.subarray(answer / 2, end));
   }
 
   beforeInput(event) {
@@ -274,7 +311,7 @@ class Window {
       return;
     }
     const text = event.data ?? event.dataTransfer?.getData("text/plain") ?? "";
-    const taken = this.taken(event.target, text);
+    const taken = this.committed(event.target, text);
     if (taken !== text) {
       event.preventDefault();
       this.insert(event.target, taken, event.target.selectionStart, event.target.selectionEnd);
@@ -290,7 +327,7 @@ class Window {
   // it comes out again.
   compositionEnd(event) {
     const text = event.data ?? "";
-    const taken = this.taken(event.target, text);
+    const taken = this.committed(event.target, text);
     const before = this.beforeComposition;
     if (taken !== text && before) {
       event.target.value = before.value;
@@ -318,6 +355,8 @@ class Window {
   end() {
     this.dialog.removeEventListener("close", this.dismissal);
     window.removeEventListener("resize", this.resize);
+    window.removeEventListener("blur", this.lost);
+    document.removeEventListener("mouseup", this.released);
     this.stage.replaceChildren();
     this.instance = null;
     document.documentElement.dataset.trimwise = "ended";
