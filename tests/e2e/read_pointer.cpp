@@ -1,9 +1,10 @@
 // Tells whether the mouse pointer that the X server shows now is one of the program's pointer
-// pictures: side x side pixels aiming with its centre, and where the side is a whole multiple
-// of 32, the 32 x 32 image of the icon file with each pixel drawn as a block of that factor.
-// In between, how the system stretches the image is its own. The end-to-end runs read the
-// pointer back as a person sees it.
-//   trimwise-read-pointer <picture.ico> <side>
+// pictures drawn at a given size: side x side pixels, aiming with its centre. At a whole
+// factor of 32 each pixel of the icon file's 32 x 32 image must be an exact block of that
+// factor; between them the picture is scaled, so it must only be nearer to its own image
+// than to any of the other pictures named. The end-to-end runs read the pointer back as a
+// person sees it.
+//   trimwise-read-pointer <picture.ico> <side> [<other picture.ico> ...]
 // Prints "ok" and ends with 0 when it is; prints what differs and ends with 1 when not.
 
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QTextStream>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -36,6 +38,33 @@ struct ImageFree {
     void operator()(XFixesCursorImage* image) const { XFree(image); }
 };
 
+// How far the shown pointer is from the picture sampled at its size: the sum of the
+// differences of every channel, and how many pixels differ at all.
+struct Distance {
+    long long sum = 0;
+    int pixels = 0;
+};
+
+Distance distance(const XFixesCursorImage& shown, const QImage& picture) {
+    Distance apart;
+    const int side = shown.width;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            // Each pixel holds 32 bits of premultiplied ARGB.
+            const auto pixel = static_cast<QRgb>(
+                shown.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(side) +
+                             static_cast<std::size_t>(x)] &
+                0xFFFFFFFFUL);
+            const QRgb sample = picture.pixel(x * kSide / side, y * kSide / side);
+            const int differs =
+                std::abs(qRed(pixel) - qRed(sample)) + std::abs(qGreen(pixel) - qGreen(sample)) +
+                std::abs(qBlue(pixel) - qBlue(sample)) + std::abs(qAlpha(pixel) - qAlpha(sample));
+            apart.sum += differs;
+            apart.pixels += differs > 0 ? 1 : 0;
+        }
+    }
+    return apart;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,9 +73,9 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();
     bool sideOk = false;
-    const int side = args.size() == 3 ? args[2].toInt(&sideOk) : 0;
+    const int side = args.size() >= 3 ? args[2].toInt(&sideOk) : 0;
     if (!sideOk || side < 1) {
-        err << "usage: trimwise-read-pointer <picture.ico> <side>\n";
+        err << "usage: trimwise-read-pointer <picture.ico> <side> [<other picture.ico> ...]\n";
         return 2;
     }
     const QImage expected = pictureOf(args[1]);
@@ -67,26 +96,17 @@ int main(int argc, char* argv[]) {
             << " aiming at its centre\n";
         return 1;
     }
-    const int factor = side / kSide;
-    if (side % kSide != 0) {
-        out << "ok\n";
-        return 0;
-    }
-    int wrong = 0;
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            // Each pixel holds 32 bits of premultiplied ARGB.
-            const auto pixel = static_cast<QRgb>(
-                shown->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(side) +
-                              static_cast<std::size_t>(x)] &
-                0xFFFFFFFFUL);
-            wrong += pixel != expected.pixel(x / factor, y / factor) ? 1 : 0;
-        }
-    }
-    if (wrong > 0) {
-        out << wrong << " of the pointer's " << side * side << " pixels are not those of "
+    const Distance own = distance(*shown, expected);
+    if (side % kSide == 0 && own.pixels > 0) {
+        out << own.pixels << " of the pointer's " << side * side << " pixels are not those of "
             << args[1] << "\n";
         return 1;
+    }
+    for (const QString& other : args.mid(3)) {
+        if (distance(*shown, pictureOf(other)).sum <= own.sum) {
+            out << "the pointer is nearer to " << other << " than to " << args[1] << "\n";
+            return 1;
+        }
     }
     out << "ok\n";
     return 0;

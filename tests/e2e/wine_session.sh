@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # A Wine prefix of our own with a persistent wineserver, for running the Windows programs.
-# Sourced by run_wine_e2e.sh, the installer test, the screenshots and the Wine start-up
-# benchmark; wine_session_cleanup ends the server and every Windows process in the prefix.
+# Sourced by the installer test and the Wine start-up benchmark (the end-to-end harness,
+# e2e.py, does the same in its Wine driver); wine_session_cleanup ends the server and every
+# Windows process in the prefix.
 
 WINE_SERVER_UP=""
 

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# A private X server and the program under test on it, for the end-to-end run.
-# Sourced by the runners. Everything started here is ended by x_session_cleanup.
+# A private X server and the program under test on it, for the shell tests that start a
+# program on X (the package's and the installer's; e2e.py does the same in x11.py).
+# Everything started here is ended by x_session_cleanup.
 
 XVFB_PID=""
 APP_PID=""

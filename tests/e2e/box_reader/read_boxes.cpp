@@ -1,20 +1,23 @@
-// Prints what the Trimwise window's boxes and button hold, read from outside the program the
-// way any other Windows program could, so that the end-to-end run under Wine sees what a
-// person sees. Each control is named by where it lies, never by the order the program made
-// it in, so that the run can tell a wrong tab order. Run in the program's Wine prefix:
-//   trimwise-read-boxes
-// Prints one line per edit box and button, "<left>,<top>,<width>,<height> <text>" in the
-// window's client pixels, with backslashes, line breaks and tabs of the text spelt out as \\,
-// \n, \r and \t; then "focus=<place of the focused control, or none, or other>";
-// when an edit box has the focus "selection=<first>,<past last>"; and last
-// "active=<window, message or other>", where message is a dialog that the window owns, and
-// while one is up "message=<its text>".
-// Exit status 1 when no window is found, 3 when the window does not answer.
+// Reads the Trimwise window back from outside the program, the way any other Windows program
+// could, so that the end-to-end run under Wine sees what a person sees. Each control is named
+// by where it lies, never by the order the program made it in, so that the run can tell a
+// wrong tab order. Run in the program's Wine prefix, it answers one request per line of its
+// standard input until that ends, each answer closed by a line "end":
+//   read      one line per edit box and button, "<left>,<top>,<width>,<height> <text>" in the
+//             window's client pixels, with backslashes, line breaks and tabs of the text
+//             spelt out as \\, \n, \r and \t; then "focus=<place of the focused control, or
+//             none, or other>"; when an edit box has the focus "selection=<first>,<past
+//             last>"; then "active=<window, message or other>", where message is a dialog
+//             that the window owns, and while one is up "message=<its text>".
+//   minimise  the system command of the title bar's button, then waits until it is done
+//   restore   the system command of the taskbar's button, then waits until it is done
+// A request that fails answers "error <why>" instead.
 
 #include "wide_text.h"
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <windows.h>
@@ -124,17 +127,12 @@ std::wstring MessageText(HWND dialog) {
     return {};
 }
 
-} // namespace
-
-int main() {
-    const HWND window = FindMainWindow();
-    if (window == nullptr) {
-        std::fputs("no window titled \"Trimwise V1.2\"\n", stderr);
-        return 1;
-    }
+// The answer to "read".
+void Report(HWND window) {
     const GUITHREADINFO input = InputStateOf(window);
     const HWND focus = input.hwndFocus;
     std::string focusPlace = focus == nullptr ? "none" : "other";
+    std::string lines;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsClass(child, L"Edit") && !IsClass(child, L"Button")) {
@@ -142,15 +140,15 @@ int main() {
         }
         std::wstring text;
         if (!TextOf(child, text)) {
-            std::fputs("the window does not answer\n", stderr);
-            return 3;
+            std::puts("error the window does not answer");
+            return;
         }
-        std::printf("%s %s\n", PlaceOf(child).c_str(), OneLine(trimwise::Narrow(text)).c_str());
+        lines += PlaceOf(child) + " " + OneLine(trimwise::Narrow(text)) + "\n";
         if (child == focus) {
             focusPlace = PlaceOf(child);
         }
     }
-    std::printf("focus=%s\n", focusPlace.c_str());
+    std::printf("%sfocus=%s\n", lines.c_str(), focusPlace.c_str());
     if (focus != nullptr && GetParent(focus) == window && IsClass(focus, L"Edit")) {
         DWORD_PTR selection = 0;
         SendMessageTimeoutW(focus, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, kAnswerLimitMs, &selection);
@@ -163,6 +161,42 @@ int main() {
     std::printf("active=%s\n", active == window ? "window" : message ? "message" : "other");
     if (message) {
         std::printf("message=%s\n", trimwise::Narrow(MessageText(active)).c_str());
+    }
+}
+
+// Sends a system command as the title bar or the taskbar would, and waits for the window to
+// be minimised or not, as asked.
+void Command(HWND window, WPARAM command, bool minimised) {
+    PostMessageW(window, WM_SYSCOMMAND, command, 0);
+    for (int waited = 0; (IsIconic(window) != FALSE) != minimised; waited += 20) {
+        if (waited > static_cast<int>(kAnswerLimitMs)) {
+            std::puts("error the window did not follow the system command");
+            return;
+        }
+        Sleep(20);
+    }
+}
+
+} // namespace
+
+int main() {
+    std::array<char, 64> request{};
+    while (std::fgets(request.data(), static_cast<int>(request.size()), stdin) != nullptr) {
+        const std::string_view asked(request.data(), std::strcspn(request.data(), "\r\n"));
+        const HWND window = FindMainWindow();
+        if (window == nullptr) {
+            std::puts("error no window titled \"Trimwise V1.2\"");
+        } else if (asked == "read") {
+            Report(window);
+        } else if (asked == "minimise") {
+            Command(window, SC_MINIMIZE, true);
+        } else if (asked == "restore") {
+            Command(window, SC_RESTORE, false);
+        } else {
+            std::puts("error no such request");
+        }
+        std::puts("end");
+        std::fflush(stdout);
     }
     return 0;
 }

@@ -1,0 +1,191 @@
+"""What the end-to-end harness asks of a front end. The harness (e2e.py) knows the scenarios
+and what to expect; a driver only knows how to start its program, how a person's keys and
+mouse reach it, and how to read the window back. A new front end is one new driver module
+in this folder that defines `Driver`, a subclass of FrontEnd, and nothing else.
+
+Controls are named as in the layout table (Text1, Command1, ...). Points are in the
+window's client pixels at the scale the driver runs at. Keys are X keysym names as xdotool
+spells them ("Tab", "shift+Tab", "Return", "KP_Enter", "ctrl+v", "shift+Insert").
+Every method raises Failure when it cannot do its job; none turns "no answer" into a value.
+"""
+
+import re
+from dataclasses import dataclass, field
+
+SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+
+
+class Failure(Exception):
+    """A check or a step that did not hold; the run ends with its message."""
+
+
+def holds(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+@dataclass(frozen=True)
+class Reading:
+    """The window as read back once. boxes: the nine boxes' and EXIT's texts by name, each
+    found at its own place; focus: the focused control's name, "none" or "other"; selection:
+    (first, past last) in the focused box, else None; active: "window", "message" (a message
+    box that the window owns) or "other"; message: the message's text while one is up."""
+
+    boxes: dict = field(default_factory=dict)
+    focus: str = "none"
+    selection: tuple | None = None
+    active: str = "other"
+    message: str | None = None
+
+
+class FrontEnd:
+    """One front end under test. The harness sets self.layout (a Layout at the scale in use)
+    and calls set_scale(dpi), start(log), any input and read methods while the program runs,
+    then wait_exit() or kill(); close() once at the end. kit: the harness's Kit (programs,
+    tools, the artifacts folder)."""
+
+    name = "frontend"  # the start of the run's pictures' and logs' names
+    scales = (96,)  # the dots per inch the window runs at; the first is the main run's
+    clipboard_settle = 0.0  # seconds before the program sees a new clipboard owner
+
+    def __init__(self, kit):
+        self.kit, self.layout = kit, None
+
+    def set_scale(self, dpi):
+        """Runs the next start at this many dots per inch (one of scales)."""
+        holds(dpi in self.scales, f"{self.name} cannot run at {dpi} dots per inch")
+
+    def start(self, log):
+        """Starts the program, waits for its window and gives it the keyboard focus."""
+        raise NotImplementedError
+
+    def running(self):
+        raise NotImplementedError
+
+    def wait_exit(self, seconds=10.0):
+        """The exit status once the program has ended by itself; None while it runs on."""
+        raise NotImplementedError
+
+    def kill(self):
+        """Ends the program at once, as a crash would."""
+        raise NotImplementedError
+
+    def close(self):
+        """Ends whatever the driver started: the program, helpers, servers."""
+
+    def press(self, *keys):
+        """Presses the keys one after the other."""
+        raise NotImplementedError
+
+    def type_text(self, text):
+        raise NotImplementedError
+
+    def mouse_to(self, x, y):
+        """Moves the mouse to a point of the client area; minus the window's place is the
+        screen's corner, off the window."""
+        raise NotImplementedError
+
+    def mouse_down(self):
+        raise NotImplementedError
+
+    def mouse_up(self):
+        raise NotImplementedError
+
+    def click(self, count=1):
+        """Clicks where the mouse is; count 2 is a double click."""
+        raise NotImplementedError
+
+    def put_clipboard(self, data):
+        """Puts bytes on the clipboard, as another program copying them would."""
+        raise NotImplementedError
+
+    def minimise(self):
+        """Minimises the window as its title bar's button would; False where nothing can."""
+        return False
+
+    def restore(self):
+        """Brings the minimised window back as the taskbar would."""
+        raise NotImplementedError
+
+    def read(self):
+        """The window as it stands: a Reading. Fails when the window does not answer, or a
+        control is missing or at a place the layout has not."""
+        raise NotImplementedError
+
+    def client_area(self):
+        """The client area's (x, y, width, height) on the screen."""
+        raise NotImplementedError
+
+    def message_is_owned(self):
+        """True when the message is a window of its own, titled as the window, that the
+        window owns."""
+        raise NotImplementedError
+
+    def grab(self, picture, parts):
+        """Saves the window as a PNG and reports on parts of it as trimwise-grab-window
+        does: its lines (the size, then one per part)."""
+        raise NotImplementedError
+
+    def pointer_is(self, picture, dpi):
+        """(True, "") when the pointer shown is the picture (assets/<picture>.ico) drawn for
+        this many dots per inch, else (False, what it is)."""
+        raise NotImplementedError
+
+    def own_checks(self):
+        """Checks that only this front end has: functions of the harness."""
+        return []
+
+    def light_text_desktop(self):
+        """A context manager under which the program starts on a desktop whose text is light
+        (a dark theme, white system text), or None where there is none."""
+        return None
+
+
+class Layout:
+    """Every control's place at one scale, as the layout tool works it out from the table:
+    window (x, y, width, height) on the screen, and boxes[name] (left, top, width, height) in
+    client pixels."""
+
+    def __init__(self, lines):
+        self.boxes = {}
+        for line in lines:
+            name, *numbers = line.split()
+            self.boxes[name] = tuple(map(int, numbers))
+        self.window = self.boxes.pop("window", None)
+        holds(len(self.boxes) == 32 and self.window, f"the layout tool gave {self.boxes}")
+        self.name_at = {",".join(map(str, box)): name for name, box in self.boxes.items()}
+
+    def point(self, name, from_left=None):
+        """A point inside a control: its middle, or so many pixels in from its left edge."""
+        left, top, width, height = self.boxes[name]
+        return (left + (width // 2 if from_left is None else from_left), top + height // 2)
+
+    def area(self, name):
+        return ",".join(map(str, self.boxes[name]))
+
+
+def reading_from_places(lines, layout, names):
+    """A Reading from lines that name each control by its place, as the Windows box reader
+    prints them (box_reader/read_boxes.cpp). Every one of the named controls must be at its
+    place, and nothing at a place that the layout has not."""
+    boxes, focus, selection, active, message = {}, None, None, None, None
+    for line in lines:
+        line = line.rstrip("\r")
+        key, _, value = line.partition("=")
+        if key == "focus":
+            focus = layout.name_at.get(value, value)
+        elif key == "selection":
+            selection = tuple(map(int, value.split(",")))
+        elif key == "active":
+            active = value
+        elif key == "message":
+            message = value
+        else:
+            place, _, text = line.partition(" ")
+            holds(place in layout.name_at,
+                  f"the window shows a control at {place}, which the layout has not")
+            boxes[layout.name_at[place]] = re.sub(r"\\(.)", lambda m: SPELT[m.group(1)], text)
+    missing = [name for name in names if name not in boxes]
+    holds(not missing, f"the window shows no control where {', '.join(missing)} belong")
+    holds(active and focus, f"the reader said nothing of the focus: {lines}")
+    return Reading(boxes, focus, selection, active, message)

@@ -1,0 +1,148 @@
+"""trimwise.exe under Wine on X, read back by a Windows helper in the same prefix that asks
+the window for its texts (tests/e2e/box_reader), as any Windows program could."""
+
+import contextlib
+import os
+import subprocess
+import time
+from pathlib import Path
+
+from driver import Failure, holds, reading_from_places
+from x11 import TITLE_PATTERN, XFrontEnd, run
+
+
+def quiet(*command):
+    """A Wine tool's status, with no pipe of ours: the services that a first client starts
+    would keep it open."""
+    return subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode
+
+
+class Driver(XFrontEnd):
+    name = "trimwise-wine"
+    # The display scales that laptops ship with: 100, 125, 150 and 200 per cent.
+    scales = (96, 120, 144, 192)
+    # Wine learns of a new X clipboard owner a moment after xclip takes it over.
+    clipboard_settle = 0.25
+
+    def __init__(self, kit):
+        for built in (kit.program, kit.reader):
+            holds(Path(built).is_file(),
+                  f"{built} is missing; cross-build it first with: make windows")
+        # Room for the window at twice the design's scale.
+        super().__init__(kit, screen="2048x1536")
+        prefix = Path(kit.prefix)
+        prefix.mkdir(parents=True, exist_ok=True)
+        # Only the 64-bit loader is installed; without Mono and Gecko the new prefix asks
+        # for nothing to be downloaded.
+        os.environ.update(WINEPREFIX=str(prefix.resolve()), WINEARCH="win64", WINEDEBUG="-all",
+                          WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.reader = None
+        self.restart_server()  # a server left behind by a run that was cut short
+        holds((prefix / "system.reg").is_file() or not quiet("wine", "wineboot", "--init"),
+              f"wineboot could not set up {prefix}")
+
+    def restart_server(self):
+        """Wine reads the prefix's settings when its server starts. A persistent server,
+        started before any client, so that none starts it with the run's pipes as output."""
+        self.stop_reader()
+        quiet("wineserver", "-k")
+        quiet("wineserver", "-p")
+
+    def set_registry(self, key, name, kind, value):
+        holds(not quiet("wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"),
+              f"could not set {key}\\{name} to {value}")
+
+    def set_scale(self, dpi):
+        """As a user sets the scale: the prefix's dots per inch."""
+        self.set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi))
+        self.restart_server()
+
+    def command(self):
+        # The Wine loader becomes the Windows process, so its pid is the program's.
+        return ["wine", str(self.kit.program)]
+
+    def find_window(self):
+        # xdotool's search by name also lists the tooltip window, which has no name at all.
+        found = run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
+                    check=False).split()
+        return found[0] if found else None
+
+    def ask(self, request):
+        """The box reader's answer, started once per Wine server. Starting a Wine process
+        now and then fails on a loaded machine with nothing said; one that fails three
+        times in a row is a real failure."""
+        for _ in range(3):
+            if self.reader is None:
+                self.reader = subprocess.Popen(["wine", str(self.kit.reader)], text=True,
+                                               stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                               stderr=subprocess.DEVNULL, encoding="utf-8")
+            lines = []
+            try:
+                self.reader.stdin.write(request + "\n")
+                self.reader.stdin.flush()
+                while (line := self.reader.stdout.readline()) not in ("", "end\n"):
+                    lines.append(line)
+            except BrokenPipeError:
+                line = ""
+            if line == "end\n":
+                break
+            self.stop_reader()
+        else:
+            raise Failure(f"the box reader did not answer \"{request}\"")
+        lines = [line.rstrip("\r\n") for line in lines]
+        errors = [line[6:] for line in lines if line.startswith("error ")]
+        holds(not errors, f"the box reader, asked \"{request}\": {'; '.join(errors)}")
+        return lines
+
+    def stop_reader(self):
+        if self.reader is not None:
+            with contextlib.suppress(BrokenPipeError):
+                self.reader.stdin.close()
+            self.reader.wait()
+            self.reader = None
+
+    def read(self):
+        """A window busy with a message box's coming up may miss the reader's time limit
+        once; three misses in a row fail the read."""
+        for attempt in range(3):
+            try:
+                return reading_from_places(self.ask("read"), self.layout, self.kit.tab_order)
+            except Failure:
+                if attempt == 2:
+                    raise
+                time.sleep(0.2)
+
+    def minimise(self):
+        self.ask("minimise")
+        return True
+
+    def restore(self):
+        self.ask("restore")
+        self.take_keyboard()
+
+    @contextlib.contextmanager
+    def light_text_desktop(self):
+        """A desktop colour scheme with white text, as High Contrast Black has it."""
+        for name in ("ButtonText", "WindowText"):
+            self.set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", "255 255 255")
+        self.restart_server()
+        try:
+            yield
+        finally:
+            for name in ("ButtonText", "WindowText"):
+                self.set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", "0 0 0")
+            self.restart_server()
+
+    def own_checks(self):
+        return [self.check_alt_f4]
+
+    def check_alt_f4(self, harness):
+        harness.start("close")
+        self.press("alt+F4")
+        harness.expect_exit("closing the window with Alt+F4")
+
+    def close(self):
+        self.stop_reader()
+        super().close()
+        quiet("wineserver", "-k")

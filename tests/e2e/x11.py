@@ -1,0 +1,159 @@
+"""A private X server and a person's input on it, for the drivers of programs that show
+their window on X (the Qt program, and trimwise.exe under Wine). Input goes through XTEST
+with xdotool, the clipboard through xclip, pictures and pointers through the C++ helpers."""
+
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+from driver import Failure, FrontEnd, holds
+
+TITLE_PATTERN = r"^Trimwise V1\.2$"
+
+
+def run(*command, check=True):
+    """A tool's standard output; a failing tool fails the step."""
+    done = subprocess.run(command, capture_output=True, text=True)
+    holds(not (check and done.returncode != 0),
+          f"{' '.join(command)} ended with {done.returncode}: {done.stderr.strip()}")
+    return done.stdout
+
+
+def wait_until(seconds, condition):
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.02)
+    return True
+
+
+class XFrontEnd(FrontEnd):
+    """What the X drivers share: a private X server, input, the clipboard, the window's
+    place, pictures and pointers. A subclass says how to start its program (command) and
+    how to find its window."""
+
+    def __init__(self, kit, screen="1024x768"):
+        super().__init__(kit)
+        self.process, self.window, self.extra_env = None, None, {}
+        # Xvfb on a display it picks itself, with no window manager: windows keep the
+        # places they ask for and the program sets the keyboard focus itself.
+        read_end, write_end = os.pipe()
+        self.x_server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
+             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as answer:
+            os.environ["DISPLAY"] = f":{answer.readline().strip()}"
+        holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
+        # The same Qt programs (the program, the window grabber) whatever desktop or build
+        # machine runs the test: the X platform, none of the caller's scaling or theme, UTF-8,
+        # a runtime folder of their own.
+        self.runtime = tempfile.TemporaryDirectory()
+        os.environ.update(QT_QPA_PLATFORM="xcb", LANG="C.UTF-8", LC_ALL="C.UTF-8",
+                          XDG_RUNTIME_DIR=self.runtime.name)
+        for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                     "QT_QPA_PLATFORMTHEME"):
+            os.environ.pop(name, None)
+
+    def command(self):
+        raise NotImplementedError
+
+    def find_window(self):
+        found = run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
+                    "--name", TITLE_PATTERN, check=False).split()
+        return found[0] if found else None
+
+    def start(self, log):
+        with open(log, "wb") as output:
+            self.process = subprocess.Popen(self.command(), stdout=output,
+                                            stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                                            env=os.environ | self.extra_env)
+        found = []
+        holds(wait_until(30, lambda: found.append(self.find_window()) or found[-1]),
+              f"the window \"Trimwise V1.2\" did not appear (log: {log})")
+        self.window = found[-1]
+        self.take_keyboard()
+
+    def take_keyboard(self):
+        """Gives the window the keyboard the way a window manager would."""
+        run("xdotool", "windowfocus", "--sync", self.window)
+        if not wait_until(5, lambda: run("xdotool", "getwindowfocus", check=False).strip()
+                          == self.window):
+            raise Failure("the window did not take the keyboard focus")
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def wait_exit(self, seconds=10.0):
+        try:
+            return self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        self.process.kill()
+        self.process.wait()
+
+    def close(self):
+        if self.running():
+            self.kill()
+        self.x_server.terminate()
+        self.x_server.wait()
+        self.runtime.cleanup()
+
+    def press(self, *keys):
+        run("xdotool", "key", "--delay", "20", *keys)
+
+    def type_text(self, text):
+        run("xdotool", "type", "--delay", "20", "--", text)
+
+    def mouse_to(self, x, y):
+        left, top, _, _ = self.layout.window
+        run("xdotool", "mousemove", str(left + x), str(top + y))
+
+    def mouse_down(self):
+        run("xdotool", "mousedown", "1")
+
+    def mouse_up(self):
+        run("xdotool", "mouseup", "1")
+
+    def click(self, count=1):
+        run("xdotool", "click", "--repeat", str(count), "--delay", "60", "1")
+
+    def put_clipboard(self, data):
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=data, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(self.clipboard_settle)
+
+    def client_area(self):
+        info = run("xwininfo", "-id", self.window)
+
+        def field(name):
+            return int(re.search(rf"{name}:\s+(-?\d+)", info).group(1))
+
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                field("Height"))
+
+    def message_is_owned(self):
+        owner = f"0x{int(self.window):x}"
+        for other in run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
+                         check=False).split():
+            if other != self.window and run("xprop", "-id", other, "WM_TRANSIENT_FOR",
+                                            check=False).split()[-1:] == [owner]:
+                return True
+        return False
+
+    def grab(self, picture, parts):
+        return run(self.kit.grabber, self.window, str(picture), *parts).splitlines()
+
+    def pointer_is(self, picture, dpi):
+        side = (32 * dpi + 48) // 96
+        others = [str(self.kit.assets / f"{name}.ico") for name in self.kit.pointer_pictures
+                  if name != picture]
+        done = subprocess.run([self.kit.pointer_reader, str(self.kit.assets / f"{picture}.ico"),
+                               str(side), *others], capture_output=True, text=True)
+        return done.returncode == 0, (done.stdout + done.stderr).strip()
