@@ -17,7 +17,6 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 from driver import Failure, FrontEnd, reading_from_places
-from screen_reader_view import BOXES
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking",
@@ -187,7 +186,8 @@ class Driver(FrontEnd):
         for element in self.browser.find_elements(By.CSS_SELECTOR, ".trimwise-window input, "
                                                   ".trimwise-window button"):
             names[element.accessible_name] = element.aria_role
-        want = {name: "textbox" for name in BOXES.values()} | {"EXIT": "button"}
+        want = {name: "textbox" for name in self.kit.scenarios["screen_reader_names"].values()}
+        want["EXIT"] = "button"
         if names != want:
             raise Failure(f"the page's boxes and button are known as {names}, not {want}")
         return names
