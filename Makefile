@@ -84,15 +84,20 @@ artwork:
 	$(CMAKE) --workflow --preset artwork
 	./build/tools/artwork/trimwise-artwork assets
 
-# Pictures of the Linux window and of trimwise.exe under Wine after the worked case, for the
-# README: docs/trimwise-linux.png and docs/trimwise-windows.png
-screenshots: windows
+# Pictures of the Linux window, of trimwise.exe under Wine and of the page in headless
+# Chromium after the worked case, for the README: docs/trimwise-linux.png,
+# docs/trimwise-windows.png and docs/trimwise-web.png
+screenshots: windows web
 	@scripts/deps.sh test
 	$(CMAKE) --workflow --preset screenshots
 	tools/screenshots.sh build/ui/qt/trimwise build-windows/ui/win32/trimwise.exe \
 		build-windows/tests/e2e/box_reader/trimwise-read-boxes.exe \
 		build/tests/e2e/trimwise-grab-window build/tests/support/trimwise-print-layout \
 		build/screenshots docs
+	TRIMWISE_PROGRAM=build-web/trimwise.html \
+		TRIMWISE_PRINT_LAYOUT=build/tests/support/trimwise-print-layout \
+		TRIMWISE_GRAB_WINDOW=build/tests/e2e/trimwise-grab-window \
+		/usr/bin/python3 -B tests/e2e/e2e.py web build/screenshots picture docs/trimwise-web.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
