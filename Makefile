@@ -7,7 +7,7 @@ CMAKE ?= cmake
 FUZZ_SECONDS ?= 600
 export CMAKE_BUILD_PARALLEL_LEVEL ?= $(shell nproc)
 
-.PHONY: all deps build run windows package test test-suite test-asan test-fuzz test-reproducible \
+.PHONY: all deps build run windows web package test test-suite test-asan test-fuzz test-reproducible \
 	bench fuzz artwork screenshots format tidy clean
 
 all: build
@@ -30,6 +30,11 @@ windows:
 	@scripts/deps.sh windows
 	$(CMAKE) --workflow --preset windows
 
+# The browser page, one self-contained file: build-web/trimwise.html
+web:
+	@scripts/deps.sh web
+	$(CMAKE) --workflow --preset web
+
 # The Debian package of a Release build of the program: build/trimwise_<version>_amd64.deb
 # CPack gives the package's own members the modes the umask leaves, so it runs under the 022
 # that Debian's package builds use.
@@ -40,22 +45,22 @@ package:
 	mkdir -p build && cp build-package/deb/trimwise_*_amd64.deb build/
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a short fuzz run of the calculation, and trimwise.exe and the package built twice.
+# a short fuzz run of the calculation, and trimwise.exe, the package and the page built twice.
 test:
 	@scripts/deps.sh test
-	@$(MAKE) --no-print-directory windows test-suite test-asan test-fuzz test-reproducible
+	@$(MAKE) --no-print-directory windows web test-suite test-asan test-fuzz test-reproducible
 
 test-suite test-asan test-fuzz:
 	$(CMAKE) --workflow --preset $@
 
-# The tree's trimwise.exe and package against a second build from a clone elsewhere.
-test-reproducible: windows package
+# The tree's trimwise.exe, package and page against a second build from a clone elsewhere.
+test-reproducible: windows package web
 	@scripts/deps.sh test
 	tests/reproducible/rebuild_and_compare.sh
 
-# The calculation, then start-up against a bare window: the Linux program, and trimwise.exe
-# under Wine at 100 and 150 per cent display scale.
-bench: windows
+# The calculation, then start-up against a bare window: the Linux program, trimwise.exe
+# under Wine at 100 and 150 per cent display scale, and the page in headless Chromium.
+bench: windows web
 	@scripts/deps.sh test
 	$(CMAKE) --workflow --preset bench
 	./build/bench/trimwise-bench-calc
@@ -65,6 +70,7 @@ bench: windows
 			build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
 			build/bench-wine-prefix 15 $$dpi || exit 1; \
 	done
+	/usr/bin/python3 bench/web/page_startup.py build-web/trimwise.html build-web/ui/web/trimwise.wasm
 
 fuzz:
 	@scripts/deps.sh test
@@ -78,15 +84,20 @@ artwork:
 	$(CMAKE) --workflow --preset artwork
 	./build/tools/artwork/trimwise-artwork assets
 
-# Pictures of the Linux window and of trimwise.exe under Wine after the worked case, for the
-# README: docs/trimwise-linux.png and docs/trimwise-windows.png
-screenshots: windows
+# Pictures of the Linux window, of trimwise.exe under Wine and of the page in headless
+# Chromium after the worked case, for the README: docs/trimwise-linux.png,
+# docs/trimwise-windows.png and docs/trimwise-web.png
+screenshots: windows web
 	@scripts/deps.sh test
 	$(CMAKE) --workflow --preset screenshots
 	tools/screenshots.sh build/ui/qt/trimwise build-windows/ui/win32/trimwise.exe \
 		build-windows/tests/e2e/box_reader/trimwise-read-boxes.exe \
 		build/tests/e2e/trimwise-grab-window build/tests/support/trimwise-print-layout \
 		build/screenshots docs
+	TRIMWISE_PROGRAM=build-web/trimwise.html \
+		TRIMWISE_PRINT_LAYOUT=build/tests/support/trimwise-print-layout \
+		TRIMWISE_GRAB_WINDOW=build/tests/e2e/trimwise-grab-window \
+		/usr/bin/python3 -B tests/e2e/e2e.py web build/screenshots picture docs/trimwise-web.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -105,4 +116,4 @@ tidy:
 		xargs clang-tidy -p build-windows --quiet $(MINGW_CXX_HEADERS:%=--extra-arg=-isystem%)
 
 clean:
-	rm -rf build build-app build-asan build-fuzz build-package build-windows
+	rm -rf build build-app build-asan build-fuzz build-package build-windows build-web

@@ -1,9 +1,12 @@
 #include "number_text.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 namespace trimwise {
@@ -29,9 +32,17 @@ struct Decimal {
 Decimal decompose(double value, int precision) noexcept {
     // "-d.ddddde+XXX" with precision - 1 decimals: 1 + 1 + 1 + 14 + 1 + 1 + 3 characters.
     std::array<char, 32> buffer{};
+#if defined(__cpp_lib_to_chars)
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                          std::chars_format::scientific, precision - 1);
     static_cast<void>(ec); // the buffer is larger than the longest possible text
+#else
+    // Where from_chars for double is missing (libc++ 19, for WebAssembly), musl's printf
+    // writes the digits: exactly rounded as well, and without the 100 KB of tables that
+    // libc++'s to_chars with a precision brings into the page.
+    const int written = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision - 1, value);
+    const char* const end = buffer.data() + written;
+#endif
     Decimal decimal;
     const char* p = buffer.data();
     if (*p == '-') {
@@ -144,6 +155,38 @@ bool isOverflow(std::string_view number) noexcept {
     return magnitude + (negativeExponent ? -exponent : exponent) > 0;
 }
 
+// An unsigned decimal number, already checked for its form, as the nearest double.
+struct Reading {
+    double value = 0.0;
+    bool outOfRange = false; // too large for a double, or so small that it became zero
+    bool whole = false;      // every character was read
+};
+
+#if defined(__cpp_lib_to_chars)
+Reading readDecimal(std::string_view number) noexcept {
+    Reading reading;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(),
+                                           reading.value, std::chars_format::general);
+    reading.outOfRange = ec == std::errc::result_out_of_range;
+    reading.whole = ec == std::errc{} && ptr == number.data() + number.size();
+    return reading;
+}
+#else
+// A C++ library without from_chars for double (libc++ 19, for WebAssembly) sits on musl,
+// whose strtod rounds correctly too and reads "." whatever the locale. It flags a subnormal
+// result as out of range as well; from_chars keeps that value, and so does this.
+Reading readDecimal(std::string_view number) noexcept {
+    const std::string terminated(number);
+    char* end = nullptr;
+    errno = 0;
+    Reading reading;
+    reading.value = std::strtod(terminated.c_str(), &end);
+    reading.outOfRange = errno == ERANGE && (std::isinf(reading.value) || reading.value == 0.0);
+    reading.whole = !reading.outOfRange && end == terminated.c_str() + terminated.size();
+    return reading;
+}
+#endif
+
 } // namespace
 
 std::string_view TrimBlank(std::string_view text) noexcept {
@@ -216,15 +259,14 @@ Conversion TextToNumber(std::string_view text) noexcept {
     }
 
     const std::string_view number = text.substr(numberStart);
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                           std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
+    const Reading reading = readDecimal(number);
+    double value = reading.value;
+    if (reading.outOfRange) {
         if (isOverflow(number)) {
             return {0.0, ConversionError::Overflow};
         }
         value = 0.0;
-    } else if (ec != std::errc{} || ptr != number.data() + number.size()) {
+    } else if (!reading.whole) {
         return {0.0, ConversionError::NotANumber};
     }
     return {negative ? -value : value, ConversionError::None};

@@ -5,7 +5,8 @@
 #   scripts/deps.sh windows  what `make windows` needs: CMake, the MinGW-w64 cross compiler and
 #                            wixl for the installer
 #   scripts/deps.sh package  what `make package` needs: run, and what CPack runs for Depends
-#   scripts/deps.sh test   what `make test` needs (includes run, windows and package)
+#   scripts/deps.sh web    what `make web` needs: the WebAssembly toolchain
+#   scripts/deps.sh test   what `make test` needs (includes run, windows, package and web)
 #   scripts/deps.sh all    everything, also the artwork generator and the linters
 set -euo pipefail
 
@@ -16,6 +17,11 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-1
                fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user msitools)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl)
 package_packages=(dpkg-dev file)
+# The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, and the browser and
+# WebDriver that its end-to-end run and start-up benchmark drive.
+web_packages=(cmake python3 clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
+              libclang-rt-19-dev-wasm32 wasi-libc)
+web_test_packages=(chromium chromium-driver python3-selenium)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.
 release_test_packages=(lintian desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core
                        python3-pyatspi)
@@ -24,12 +30,15 @@ extra_packages=(clang-format clang-tidy)
 case "${1:-all}" in
     run) wanted=("${run_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
+    web) wanted=("${web_packages[@]}") ;;
     package) wanted=("${run_packages[@]}" "${package_packages[@]}") ;;
     test) wanted=("${run_packages[@]}" "${windows_packages[@]}" "${package_packages[@]}"
-                  "${test_packages[@]}" "${release_test_packages[@]}") ;;
+                  "${test_packages[@]}" "${release_test_packages[@]}"
+                  "${web_packages[@]}" "${web_test_packages[@]}") ;;
     all) wanted=("${run_packages[@]}" "${windows_packages[@]}" "${package_packages[@]}"
-                 "${test_packages[@]}" "${release_test_packages[@]}" "${extra_packages[@]}") ;;
-    *) echo "usage: $0 run|windows|package|test|all" >&2; exit 2 ;;
+                 "${test_packages[@]}" "${release_test_packages[@]}" "${web_packages[@]}"
+                 "${web_test_packages[@]}" "${extra_packages[@]}") ;;
+    *) echo "usage: $0 run|windows|package|web|test|all" >&2; exit 2 ;;
 esac
 
 installed() {

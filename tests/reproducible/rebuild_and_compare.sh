@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds trimwise.exe and the Debian package once more, from a fresh clone of the tree's
+# Builds trimwise.exe, the Debian package and the page once more, from a fresh clone of the tree's
 # sources at another path, later, under another umask and time zone, and checks that they come
-# out as the very same files as the tree's own (make windows package). Where they differ,
+# out as the very same files as the tree's own (make windows package web). Where they differ,
 # diffoscope says how; its whole report goes to build/artifacts/reproducible/.
 #   tests/reproducible/rebuild_and_compare.sh
 set -euo pipefail
@@ -18,7 +18,8 @@ fail() {
 git rev-parse --verify -q HEAD >/dev/null || fail "the check clones the sources: $TREE needs git"
 debs=(build-package/deb/trimwise_*_amd64.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "no single package in build-package/deb: run make package"
-OUTPUTS=(build-windows/ui/win32/trimwise.exe "build/${debs[0]##*/}")
+[[ -f build-web/trimwise.html ]] || fail "no page in build-web: run make web"
+OUTPUTS=(build-windows/ui/win32/trimwise.exe "build/${debs[0]##*/}" build-web/trimwise.html)
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/trimwise-rebuild.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
@@ -45,7 +46,7 @@ git -C "$CLONE" config receive.shallowUpdate true
 git push -q --no-verify "$CLONE" "$commit:refs/heads/rebuild"
 git -C "$CLONE" checkout -q rebuild
 echo "Building $commit again in $CLONE"
-(cd "$CLONE" && umask 0002 && TZ=NZST-12 make --no-print-directory windows package)
+(cd "$CLONE" && umask 0002 && TZ=NZST-12 make --no-print-directory windows package web)
 
 mkdir -p "$REPORTS"
 status=0

@@ -68,16 +68,16 @@ const std::array<ControlSpec, 32> kControls{{
 // clang-format on
 
 const ControlSpec* FindControl(std::string_view name) noexcept {
-    const auto* found = std::ranges::find(kControls, name, &ControlSpec::name);
-    return found == kControls.end() ? nullptr : found;
+    const auto found = std::ranges::find(kControls, name, &ControlSpec::name);
+    return found == kControls.end() ? nullptr : &*found;
 }
 
 const ControlSpec* LabelOf(std::string_view boxName) noexcept {
     if (boxName.empty()) {
         return nullptr;
     }
-    const auto* found = std::ranges::find(kControls, boxName, &ControlSpec::labels);
-    return found == kControls.end() ? nullptr : found;
+    const auto found = std::ranges::find(kControls, boxName, &ControlSpec::labels);
+    return found == kControls.end() ? nullptr : &*found;
 }
 
 } // namespace trimwise

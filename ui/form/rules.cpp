@@ -72,7 +72,7 @@ std::optional<Box> BoxOf(const ControlSpec& control) noexcept {
     if (control.kind != ControlKind::TextBox) {
         return std::nullopt;
     }
-    const auto* found = std::ranges::find(kAllBoxes, control.name, BoxName);
+    const auto found = std::ranges::find(kAllBoxes, control.name, BoxName);
     return found == kAllBoxes.end() ? std::nullopt : std::optional<Box>(*found);
 }
 
