@@ -22,7 +22,7 @@ import time
 import tomllib
 from pathlib import Path
 
-from driver import Failure, Layout, holds
+from driver import Failure, Layout, expect_exit, holds
 
 HERE = Path(__file__).resolve().parent
 DOUBLE_CLICK_S = 0.6
@@ -77,10 +77,7 @@ class Harness:
         self.last_click = (None, 0.0)
 
     def expect_exit(self, what):
-        status = self.driver.wait_exit(10.0)
-        holds(status is not None, f"{what}: the program is still running")
-        holds(status == 0, f"{what}: the program ended with status {status} (log: {self.log})")
-        print(f"ok: {what} ends the program with status 0", flush=True)
+        expect_exit(self.driver, what, self.log)
 
     def read(self):
         self.last = self.driver.read()
