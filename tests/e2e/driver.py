@@ -33,10 +33,10 @@ def expect_exit(front_end, what, log):
     print(f"ok: {what} ends the program with status 0", flush=True)
 
 
-def script(check, usage, count):
+def script(check, usage, count, most=None):
     """A test script's end: check(*arguments) with "FAIL:" and status 1 at a Failure, its
-    usage and status 2 on a wrong number of arguments."""
-    if len(sys.argv) != count + 1:
+    usage and status 2 on a wrong number of arguments (count, or up to most)."""
+    if not count <= len(sys.argv) - 1 <= (most or count):
         print(usage, file=sys.stderr)
         sys.exit(2)
     try:

@@ -19,6 +19,10 @@ def quiet(*command):
                           stderr=subprocess.DEVNULL).returncode
 
 
+def built(path):
+    holds(Path(path).is_file(), f"{path} is missing; cross-build it first with: make windows")
+
+
 def open_prefix(prefix):
     """Makes the Wine prefix the one every later Wine command uses, with a persistent
     server of its own; creates the prefix if it is new."""
@@ -53,8 +57,7 @@ class WineProgram(XFrontEnd):
     Windows process of the prefix."""
 
     def __init__(self, kit, program, prefix, screen="1024x768"):
-        holds(Path(program).is_file(),
-              f"{program} is missing; cross-build it first with: make windows")
+        built(program)
         super().__init__(kit, screen)
         self.program = program
         open_prefix(prefix)
@@ -82,8 +85,7 @@ class Driver(WineProgram):
     clipboard_settle = 0.25
 
     def __init__(self, kit):
-        holds(Path(kit.reader).is_file(),
-              f"{kit.reader} is missing; cross-build it first with: make windows")
+        built(kit.reader)
         self.reader = None
         # Room for the window at twice the design's scale.
         super().__init__(kit, kit.program, kit.prefix, screen="2048x1536")
@@ -150,18 +152,19 @@ class Driver(WineProgram):
         self.ask("restore")
         self.take_keyboard()
 
+    def set_text_colour(self, rgb):
+        for name in ("ButtonText", "WindowText"):
+            set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", rgb)
+        self.restart_server()
+
     @contextlib.contextmanager
     def light_text_desktop(self):
         """A desktop colour scheme with white text, as High Contrast Black has it."""
-        for name in ("ButtonText", "WindowText"):
-            set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", "255 255 255")
-        self.restart_server()
+        self.set_text_colour("255 255 255")
         try:
             yield
         finally:
-            for name in ("ButtonText", "WindowText"):
-                set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", "0 0 0")
-            self.restart_server()
+            self.set_text_colour("0 0 0")
 
     def own_checks(self):
         return [self.check_alt_f4]

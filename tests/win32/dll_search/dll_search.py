@@ -19,7 +19,7 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parents[1] / "e2e"))
 from driver import Layout, holds, script  # noqa: E402
-from wine import WineProgram  # noqa: E402
+from wine import WineProgram, built  # noqa: E402
 from x11 import run, wait_until  # noqa: E402
 
 
@@ -42,8 +42,8 @@ def bare_window_shown():
 
 
 def check(program, marker, reader, bare, prefix, work_dir):
-    for built in (program, marker, reader, bare):
-        holds(Path(built).is_file(), f"{built} is missing; cross-build it first with: make windows")
+    for path in (program, marker, reader, bare):
+        built(path)
     delay_loaded = run(str(HERE / "delay_imports.py"), program).split()
     holds(delay_loaded, f"found no delay-loaded DLL in {program}")
     print(f"delay-loaded: {' '.join(delay_loaded)}")
