@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """Start-up time and memory of trimwise.exe under Wine against a bare Win32 window, through
 trimwise-bench-startup, in a Wine prefix whose server and services stay up between runs, so
 that each run costs what starting one more Windows program costs. Both run at the given dots

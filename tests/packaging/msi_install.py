@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """The installer's tables read with msitools, then the installer run by Wine's msiexec in a
 Wine prefix made new for the run, on a private X server: install, start, uninstall.
     msi_install.py <msi> <trimwise.exe> <WindowIcon.ico> <version> <wine-prefix> <artifact-dir>"""
@@ -16,7 +16,8 @@ from x11 import run  # noqa: E402
 
 # Fixed when the first installer shipped, so that each release replaces the one before; the
 # second form is the one Windows Installer files it under in the registry.
-UPGRADE_CODE, UPGRADE_KEY = "{8B6F195B-2A0B-4592-A1A8-F005420BD284}", "B591F6B8B0A229541A8A0F5024B02D48"
+UPGRADE_CODE = "{8B6F195B-2A0B-4592-A1A8-F005420BD284}"
+UPGRADE_KEY = "B591F6B8B0A229541A8A0F5024B02D48"
 PUBLISHER = "The Trimwise developers"
 
 
@@ -96,11 +97,14 @@ def check(msi, program, icon, version, prefix, artifacts):
               "Program Files\\Trimwise\\trimwise.exe is not the program")
         shortcuts = list(drive_c.glob("**/Start Menu/Programs/Trimwise.lnk"))
         holds(len(shortcuts) == 1, f"not one Start-menu shortcut Trimwise.lnk: {shortcuts}")
-        entry = run("wine", "reg", "query", "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion"
-                    f"\\Uninstall\\{product_code}", check=False).replace("\r", "").splitlines()
-        holds({"    DisplayName    REG_SZ    Trimwise", f"    DisplayVersion    REG_SZ    {version}",
-               f"    Publisher    REG_SZ    {PUBLISHER}"} <= set(entry),
-              f"Installed apps shows: {entry}")
+        query = subprocess.run(["wine", "reg", "query", "HKLM\\Software\\Microsoft\\Windows"
+                                f"\\CurrentVersion\\Uninstall\\{product_code}"],
+                               capture_output=True, text=True)
+        holds(not query.returncode, f"Installed apps has no entry {product_code}")
+        wanted = {f"    {name}    REG_SZ    {value}" for name, value in (
+            ("DisplayName", "Trimwise"), ("DisplayVersion", version), ("Publisher", PUBLISHER))}
+        holds(wanted <= set(query.stdout.replace("\r", "").splitlines()),
+              f"Installed apps shows: {query.stdout}")
         holds(names_in_registry(product_code) == 3,
               "the registry lacks Trimwise, the product code or the upgrade key")
         print("ok: msiexec /i /qn: Program Files/Trimwise/trimwise.exe, "

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """A DLL left beside trimwise.exe, named like one that the program delay-loads, must never
 run inside it: the program loads those from the Windows system folder alone. Under Wine,
 each such name gets a stand-in DLL beside a copy of the program, and Wine is told to prefer
