@@ -12,7 +12,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests/e2e"))
 from driver import holds, script  # noqa: E402
-from wine import built, open_prefix, quiet, restart_server, set_registry  # noqa: E402
+from wine import built, open_prefix, quiet, set_dpi  # noqa: E402
 
 
 def main(bench, program, bare, prefix, pairs="15", dpi="96"):
@@ -20,11 +20,10 @@ def main(bench, program, bare, prefix, pairs="15", dpi="96"):
         built(path)
     try:
         open_prefix(prefix)
-        set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", dpi)
         # A new prefix is set up without a display, and Wine's desktop process, once started,
         # keeps its display; so the server starts afresh and the desktop comes up on the
-        # benchmark's. Wine also reads the dots per inch when its server starts.
-        restart_server()
+        # benchmark's.
+        set_dpi(dpi)
         print(f"At {dpi} dots per inch.")
         print("Memory is that of the Wine process that runs the program; the shared wineserver"
               " and\nWine's own services (explorer, services, winedevice) are not counted.",

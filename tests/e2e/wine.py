@@ -1,5 +1,6 @@
 """trimwise.exe under Wine on X, read back by a Windows helper in the same prefix that asks
-the window for its texts (tests/e2e/box_reader), as any Windows program could."""
+the window for its texts (tests/e2e/box_reader), as any Windows program could. The prefix
+and WineProgram also serve the installer's and the DLL-search tests and the benchmark."""
 
 import contextlib
 import os
@@ -52,6 +53,12 @@ def set_registry(key, name, kind, value):
           f"could not set {key}\\{name} to {value}")
 
 
+def set_dpi(dpi):
+    """As a user sets the scale: the prefix's dots per inch, read as the server starts."""
+    set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi))
+    restart_server()
+
+
 class WineProgram(XFrontEnd):
     """A Windows program under Wine in the prefix, on a private X server; close() ends every
     Windows process of the prefix."""
@@ -95,9 +102,8 @@ class Driver(WineProgram):
         restart_server()
 
     def set_scale(self, dpi):
-        """As a user sets the scale: the prefix's dots per inch."""
-        set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi))
-        self.restart_server()
+        self.stop_reader()
+        set_dpi(dpi)
 
     def ask(self, request):
         """The box reader's answer, started once per Wine server. Starting a Wine process

@@ -19,7 +19,7 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parents[1] / "e2e"))
 from driver import Layout, holds, script  # noqa: E402
-from wine import WineProgram, built  # noqa: E402
+from wine import WineProgram, built, set_dpi  # noqa: E402
 from x11 import run, wait_until  # noqa: E402
 
 
@@ -51,6 +51,9 @@ def check(program, marker, reader, bare, prefix, work_dir):
     work = Path(tempfile.mkdtemp(prefix="dll-search.", dir=work_dir))
     trimwise = WineProgram(None, program, prefix)
     try:
+        # The layout is worked out at 96 dots per inch; an earlier run may have left the
+        # prefix at another scale.
+        set_dpi(96)
         names = ",".join(dll.removesuffix(".dll") for dll in delay_loaded)
         os.environ["WINEDLLOVERRIDES"] += f";{names}=n,b"
         print(f"WINEDLLOVERRIDES={os.environ['WINEDLLOVERRIDES']}", flush=True)
