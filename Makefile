@@ -66,7 +66,7 @@ bench: windows web
 	./build/bench/trimwise-bench-calc
 	./build/bench/startup/trimwise-bench-startup
 	for dpi in 96 144; do \
-		bench/startup/wine_startup.sh build/bench/startup/trimwise-bench-startup \
+		bench/startup/wine_startup.py build/bench/startup/trimwise-bench-startup \
 			build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
 			build/bench-wine-prefix 15 $$dpi || exit 1; \
 	done

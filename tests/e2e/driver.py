@@ -10,6 +10,7 @@ Every method raises Failure when it cannot do its job; none turns "no answer" in
 """
 
 import re
+import sys
 from dataclasses import dataclass, field
 
 SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
@@ -22,6 +23,27 @@ class Failure(Exception):
 def holds(condition, message):
     if not condition:
         raise Failure(message)
+
+
+def expect_exit(front_end, what, log):
+    """The program ends by itself, with status 0."""
+    status = front_end.wait_exit(10.0)
+    holds(status is not None, f"{what}: the program is still running")
+    holds(status == 0, f"{what}: the program ended with status {status} (log: {log})")
+    print(f"ok: {what} ends the program with status 0", flush=True)
+
+
+def script(check, usage, count, most=None):
+    """A test script's end: check(*arguments) with "FAIL:" and status 1 at a Failure, its
+    usage and status 2 on a wrong number of arguments (count, or up to most)."""
+    if not count <= len(sys.argv) - 1 <= (most or count):
+        print(usage, file=sys.stderr)
+        sys.exit(2)
+    try:
+        check(*sys.argv[1:])
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        sys.exit(1)
 
 
 @dataclass(frozen=True)

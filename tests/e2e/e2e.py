@@ -22,7 +22,7 @@ import time
 import tomllib
 from pathlib import Path
 
-from driver import Failure, Layout, holds
+from driver import Failure, Layout, expect_exit, holds
 
 HERE = Path(__file__).resolve().parent
 DOUBLE_CLICK_S = 0.6
@@ -77,10 +77,7 @@ class Harness:
         self.last_click = (None, 0.0)
 
     def expect_exit(self, what):
-        status = self.driver.wait_exit(10.0)
-        holds(status is not None, f"{what}: the program is still running")
-        holds(status == 0, f"{what}: the program ended with status {status} (log: {self.log})")
-        print(f"ok: {what} ends the program with status 0", flush=True)
+        expect_exit(self.driver, what, self.log)
 
     def read(self):
         self.last = self.driver.read()
@@ -314,16 +311,19 @@ class Harness:
             else:
                 self.paste(value)
 
+    def calculate_afresh(self, inputs):
+        self.clear_all_boxes()
+        self.fill_inputs(inputs)
+        self.settle()
+        self.click_control("Text9")
+
     def check_bad_inputs(self):
         """A bad figure stops the calculation with a message that names it; once the
         message is acknowledged, the box to fix has the focus with its whole text selected,
         ready to be typed over, and the program goes on."""
         for inputs, box, message, results in self.s["bad_inputs"]:
             what = ",".join(inputs)
-            self.clear_all_boxes()
-            self.fill_inputs(inputs)
-            self.settle()
-            self.click_control("Text9")
+            self.calculate_afresh(inputs)
             self.expect_message(what, message)
             self.driver.press("Return")
             self.expect_focus(f"{what}, after the message", box)
@@ -341,10 +341,7 @@ class Harness:
     def check_pasted_figures(self):
         """Pasted figures bring blank space along; it is read as blank around the numbers."""
         for inputs, results in self.s["pasted_figures"]:
-            self.clear_all_boxes()
-            self.fill_inputs(inputs)
-            self.settle()
-            self.click_control("Text9")
+            self.calculate_afresh(inputs)
             self.expect(f"pasted {inputs}", dict(zip(self.s["results"], results)), "Text9")
             print(f"ok: pasted with blank space around: {inputs}")
 

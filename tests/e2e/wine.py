@@ -1,8 +1,10 @@
 """trimwise.exe under Wine on X, read back by a Windows helper in the same prefix that asks
-the window for its texts (tests/e2e/box_reader), as any Windows program could."""
+the window for its texts (tests/e2e/box_reader), as any Windows program could. The prefix
+and WineProgram also serve the installer's and the DLL-search tests and the benchmark."""
 
 import contextlib
 import os
+import shutil
 import subprocess
 import time
 from pathlib import Path
@@ -18,7 +20,71 @@ def quiet(*command):
                           stderr=subprocess.DEVNULL).returncode
 
 
-class Driver(XFrontEnd):
+def built(path):
+    holds(Path(path).is_file(), f"{path} is missing; cross-build it first with: make windows")
+
+
+def open_prefix(prefix):
+    """Makes the Wine prefix the one every later Wine command uses, with a persistent
+    server of its own; creates the prefix if it is new."""
+    for tool in ("wine", "wineserver"):
+        holds(shutil.which(tool),
+              f"{tool} is not installed (scripts/deps.sh test installs wine and wine64)")
+    prefix = Path(prefix)
+    prefix.mkdir(parents=True, exist_ok=True)
+    # Only the 64-bit loader is installed; without Mono and Gecko the new prefix asks for
+    # nothing to be downloaded.
+    os.environ.update(WINEPREFIX=str(prefix.resolve()), WINEARCH="win64", WINEDEBUG="-all",
+                      WINEDLLOVERRIDES="mscoree,mshtml=")
+    restart_server()  # a server left behind by a run that was cut short
+    holds((prefix / "system.reg").is_file() or not quiet("wine", "wineboot", "--init"),
+          f"wineboot could not set up {prefix}")
+
+
+def restart_server():
+    """Wine reads the prefix's settings when its server starts. A persistent server,
+    started before any client, so that none starts it with the run's pipes as output."""
+    quiet("wineserver", "-k")
+    quiet("wineserver", "-p")
+
+
+def set_registry(key, name, kind, value):
+    holds(not quiet("wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"),
+          f"could not set {key}\\{name} to {value}")
+
+
+def set_dpi(dpi):
+    """As a user sets the scale: the prefix's dots per inch, read as the server starts."""
+    set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi))
+    restart_server()
+
+
+class WineProgram(XFrontEnd):
+    """A Windows program under Wine in the prefix, on a private X server; close() ends every
+    Windows process of the prefix."""
+
+    def __init__(self, kit, program, prefix, screen="1024x768"):
+        built(program)
+        super().__init__(kit, screen)
+        self.program = program
+        open_prefix(prefix)
+
+    def command(self):
+        # The Wine loader becomes the Windows process, so its pid is the program's.
+        return ["wine", str(self.program)]
+
+    def find_window(self):
+        # xdotool's search by name also lists the tooltip window, which has no name at all.
+        found = run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
+                    check=False).split()
+        return found[0] if found else None
+
+    def close(self):
+        super().close()
+        quiet("wineserver", "-k")
+
+
+class Driver(WineProgram):
     name = "trimwise-wine"
     # The display scales that laptops ship with: 100, 125, 150 and 200 per cent.
     scales = (96, 120, 144, 192)
@@ -26,47 +92,18 @@ class Driver(XFrontEnd):
     clipboard_settle = 0.25
 
     def __init__(self, kit):
-        for built in (kit.program, kit.reader):
-            holds(Path(built).is_file(),
-                  f"{built} is missing; cross-build it first with: make windows")
-        # Room for the window at twice the design's scale.
-        super().__init__(kit, screen="2048x1536")
-        prefix = Path(kit.prefix)
-        prefix.mkdir(parents=True, exist_ok=True)
-        # Only the 64-bit loader is installed; without Mono and Gecko the new prefix asks
-        # for nothing to be downloaded.
-        os.environ.update(WINEPREFIX=str(prefix.resolve()), WINEARCH="win64", WINEDEBUG="-all",
-                          WINEDLLOVERRIDES="mscoree,mshtml=")
+        built(kit.reader)
         self.reader = None
-        self.restart_server()  # a server left behind by a run that was cut short
-        holds((prefix / "system.reg").is_file() or not quiet("wine", "wineboot", "--init"),
-              f"wineboot could not set up {prefix}")
+        # Room for the window at twice the design's scale.
+        super().__init__(kit, kit.program, kit.prefix, screen="2048x1536")
 
     def restart_server(self):
-        """Wine reads the prefix's settings when its server starts. A persistent server,
-        started before any client, so that none starts it with the run's pipes as output."""
         self.stop_reader()
-        quiet("wineserver", "-k")
-        quiet("wineserver", "-p")
-
-    def set_registry(self, key, name, kind, value):
-        holds(not quiet("wine", "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"),
-              f"could not set {key}\\{name} to {value}")
+        restart_server()
 
     def set_scale(self, dpi):
-        """As a user sets the scale: the prefix's dots per inch."""
-        self.set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi))
-        self.restart_server()
-
-    def command(self):
-        # The Wine loader becomes the Windows process, so its pid is the program's.
-        return ["wine", str(self.kit.program)]
-
-    def find_window(self):
-        # xdotool's search by name also lists the tooltip window, which has no name at all.
-        found = run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
-                    check=False).split()
-        return found[0] if found else None
+        self.stop_reader()
+        set_dpi(dpi)
 
     def ask(self, request):
         """The box reader's answer, started once per Wine server. Starting a Wine process
@@ -121,18 +158,19 @@ class Driver(XFrontEnd):
         self.ask("restore")
         self.take_keyboard()
 
+    def set_text_colour(self, rgb):
+        for name in ("ButtonText", "WindowText"):
+            set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", rgb)
+        self.restart_server()
+
     @contextlib.contextmanager
     def light_text_desktop(self):
         """A desktop colour scheme with white text, as High Contrast Black has it."""
-        for name in ("ButtonText", "WindowText"):
-            self.set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", "255 255 255")
-        self.restart_server()
+        self.set_text_colour("255 255 255")
         try:
             yield
         finally:
-            for name in ("ButtonText", "WindowText"):
-                self.set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", "0 0 0")
-            self.restart_server()
+            self.set_text_colour("0 0 0")
 
     def own_checks(self):
         return [self.check_alt_f4]
@@ -145,4 +183,3 @@ class Driver(XFrontEnd):
     def close(self):
         self.stop_reader()
         super().close()
-        quiet("wineserver", "-k")
