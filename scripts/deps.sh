@@ -2,8 +2,8 @@
 # Installs the Debian packages that building, running or testing Trimwise needs,
 # but only those that are missing, so a machine that has them is left alone.
 #   scripts/deps.sh run    what `make run` needs
-#   scripts/deps.sh windows  what `make windows` needs: CMake, the MinGW-w64 cross compiler and
-#                            wixl for the installer
+#   scripts/deps.sh windows  what `make windows` needs: CMake, the MinGW-w64 cross compiler, and
+#                            wixl, msitools and faketime for the installer
 #   scripts/deps.sh package  what `make package` needs: run, and what CPack runs for Depends
 #   scripts/deps.sh web    what `make web` needs: the WebAssembly toolchain
 #   scripts/deps.sh test   what `make test` needs (includes run, windows, package and web)
@@ -15,7 +15,7 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
                xvfb xdotool xclip x11-utils libx11-dev libxfixes-dev libgif-dev wine wine64
                fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user msitools)
-windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl)
+windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msitools faketime)
 package_packages=(dpkg-dev file)
 # The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, and the browser and
 # WebDriver that its end-to-end run and start-up benchmark drive.

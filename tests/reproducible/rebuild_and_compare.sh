@@ -19,7 +19,10 @@ git rev-parse --verify -q HEAD >/dev/null || fail "the check clones the sources:
 debs=(build-package/deb/trimwise_*_amd64.deb)
 [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "no single package in build-package/deb: run make package"
 [[ -f build-web/trimwise.html ]] || fail "no page in build-web: run make web"
-OUTPUTS=(build-windows/ui/win32/trimwise.exe "build/${debs[0]##*/}" build-web/trimwise.html)
+msis=(build-windows/trimwise-*-x64.msi)
+[[ ${#msis[@]} -eq 1 && -f ${msis[0]} ]] || fail "no single installer in build-windows: run make windows"
+OUTPUTS=(build-windows/ui/win32/trimwise.exe "${msis[0]}" "build/${debs[0]##*/}"
+         build-web/trimwise.html)
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/trimwise-rebuild.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
