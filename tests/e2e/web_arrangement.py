@@ -23,6 +23,7 @@ DEVICES = [
     ("a phone 320 CSS pixels wide", 320, 640, 3, True),
     ("a phone 360 CSS pixels wide", 360, 740, 3, True),
     ("a 1024-pixel desk window at 200 per cent zoom", 512, 384, 2, False),
+    ("a tablet 1400 CSS pixels wide", 1400, 1000, 2, True),
 ]
 
 # Each control as drawn: its kind, accessible name, place in the viewport, text size in CSS
@@ -41,15 +42,22 @@ return {controls, wide: document.documentElement.scrollWidth, room: innerWidth};
 """
 
 
-def emulate(driver, ratio, touch):
-    """Chromium's device emulation: the interface has no touch screen or zoom of its own."""
-    driver.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": 0, "height": 0, "deviceScaleFactor": ratio, "mobile": touch})
-    driver.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                                   {"enabled": touch, "maxTouchPoints": 5})
+def emulate(driver, ratio=None, touch=False):
+    """Chromium's device emulation, none without a ratio: the interface has no touch screen
+    or zoom of its own."""
+    cdp = driver.browser.execute_cdp_cmd
+    cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+    if ratio is None:
+        cdp("Emulation.clearDeviceMetricsOverride", {})
+    else:
+        cdp("Emulation.setDeviceMetricsOverride",
+            {"width": 0, "height": 0, "deviceScaleFactor": ratio, "mobile": touch})
 
 
 def on(driver, harness, what, viewport, ratio, touch):
+    """The page started afresh on a device."""
+    if driver.browser is not None:
+        emulate(driver)
     driver.set_viewport(*viewport)
     emulate(driver, ratio, touch)
     harness.start(what)
@@ -114,8 +122,7 @@ def check_devices(driver, harness):
             print(f"ok: {what}: nothing scrolls sideways, no text is smaller than its design"
                   f"{', a finger has its sizes' if touch else ''}, and the worked case calculates")
     finally:
-        emulate(driver, 0, False)
-        driver.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        emulate(driver)
         driver.set_viewport(800, 600)
 
 
