@@ -407,7 +407,7 @@ class Window {
   arrangeInColumn(touch) {
     const d = this.description;
     this.frame.classList.add("trimwise-narrow");
-    this.frame.classList.remove("trimwise-whole");
+    this.frame.classList.toggle("trimwise-whole", Number.isInteger(window.devicePixelRatio));
     Object.assign(this.frame.style, { width: "", maxWidth: `${d.width}px`, height: "", transform: "" });
     Object.assign(this.stage.style, { width: "", height: "" });
     const cells = [];
