@@ -25,11 +25,11 @@ TEST(Arrangement, OneColumnInTabOrder) {
         const char* below;
     };
     const std::vector<Expected> column{
-        {"Label20", "Label1 Text1 Label6", ""},      {"", "Label2 Text2 Label7", ""},
-        {"", "Label3 Text3 Label8", ""},             {"", "Label4 Text4 Label9", ""},
-        {"", "Label5 Text5 Label10", ""},            {"", "Label12 Text7 Label16", ""},
-        {"", "Label13 Text8 Label17", ""},           {"", "Label14 Text9", "Label18 Label19"},
-        {"", "Label23 Text11 Label25", ""},          {"", "Label21 Image1 Command1", ""},
+        {"Label20", "Label1 Text1 Label6", ""}, {"", "Label2 Text2 Label7", ""},
+        {"", "Label3 Text3 Label8", ""},        {"", "Label4 Text4 Label9", ""},
+        {"", "Label5 Text5 Label10", ""},       {"", "Label12 Text7 Label16", ""},
+        {"", "Label13 Text8 Label17", ""},      {"", "Label14 Text9", "Label18 Label19"},
+        {"", "Label23 Text11 Label25", ""},     {"", "Label21 Image1 Command1", ""},
     };
     const std::vector<ArrangedLine> lines = NarrowArrangement();
     ASSERT_EQ(lines.size(), column.size());

@@ -12,8 +12,12 @@ namespace {
 // window's row pitch.
 constexpr int kNear = 120;
 
-int right(const ControlSpec& c) { return c.left + c.width; }
-int bottom(const ControlSpec& c) { return c.top + c.height; }
+int right(const ControlSpec& c) {
+    return c.left + c.width;
+}
+int bottom(const ControlSpec& c) {
+    return c.top + c.height;
+}
 
 // How much two controls share of their heights; less than zero by the gap between them.
 int sharedHeight(const ControlSpec& a, const ControlSpec& b) {
@@ -24,7 +28,9 @@ bool sharesWidth(const ControlSpec& a, const ControlSpec& b) {
     return std::min(right(a), right(b)) > std::max(a.left, b.left);
 }
 
-bool isHint(const ControlSpec& c) { return c.kind == ControlKind::Label && c.labels.empty(); }
+bool isHint(const ControlSpec& c) {
+    return c.kind == ControlKind::Label && c.labels.empty();
+}
 
 class Builder {
 public:
@@ -48,7 +54,10 @@ public:
 
 private:
     ArrangedLine lineOf(const ControlSpec& control) {
-        ArrangedLine line{.above = {}, .line = {}, .below = {}, .control = &control,
+        ArrangedLine line{.above = {},
+                          .line = {},
+                          .below = {},
+                          .control = &control,
                           .label = LabelOf(control.name)};
         line.line.push_back(take(control));
         if (line.label != nullptr) {
@@ -84,9 +93,8 @@ private:
     }
 
     ArrangedLine& nearestLine(const ControlSpec& c) {
-        return *std::ranges::max_element(lines_, {}, [&c](const ArrangedLine& line) {
-            return sharedHeight(c, *line.control);
-        });
+        return *std::ranges::max_element(
+            lines_, {}, [&c](const ArrangedLine& line) { return sharedHeight(c, *line.control); });
     }
 
     const ControlSpec* take(const ControlSpec& c) {
@@ -101,6 +109,8 @@ private:
 
 } // namespace
 
-std::vector<ArrangedLine> NarrowArrangement() { return Builder{}.build(); }
+std::vector<ArrangedLine> NarrowArrangement() {
+    return Builder{}.build();
+}
 
 } // namespace trimwise
