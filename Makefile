@@ -98,6 +98,10 @@ screenshots: windows web
 		TRIMWISE_PRINT_LAYOUT=build/tests/support/trimwise-print-layout \
 		TRIMWISE_GRAB_WINDOW=build/tests/e2e/trimwise-grab-window \
 		/usr/bin/python3 -B tests/e2e/e2e.py web build/screenshots picture docs/trimwise-web.png
+	TRIMWISE_PROGRAM=build-web/trimwise.html \
+		TRIMWISE_PRINT_LAYOUT=build/tests/support/trimwise-print-layout \
+		TRIMWISE_GRAB_WINDOW=build/tests/e2e/trimwise-grab-window \
+		/usr/bin/python3 -B tests/e2e/web_arrangement.py build/screenshots docs/trimwise-web-phone.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

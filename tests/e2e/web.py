@@ -17,6 +17,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 from driver import Failure, FrontEnd, reading_from_places
+from web_arrangement import arrangement_checks
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking",
@@ -214,6 +215,32 @@ class Driver(FrontEnd):
         self.quit_browser()
         self.profile.cleanup()
 
+    # What every engine's driver offers the page's checks.
+    def script(self, body, *args):
+        return self.browser.execute_script(body, *args)
+
+    def async_script(self, body, *args):
+        return self.browser.execute_async_script(body, *args)
+
+    def set_viewport(self, width, height):
+        if self.browser is None:
+            self.open_browser()
+        # The window's frame takes what the page does not have.
+        self.browser.set_window_size(width, height)
+        inner = self.browser.execute_script("return [innerWidth, innerHeight]")
+        self.browser.set_window_size(2 * width - inner[0], 2 * height - inner[1])
+
+    def open(self, url):
+        self.browser.get(url)
+
+    def tap(self, x, y):
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.browser.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                         {"type": kind, "touchPoints": points})
+
+    def png(self):
+        return base64.b64decode(self.browser.get_screenshot_as_base64())
+
     # A person's input.
     def press(self, *keys):
         for key in keys:
@@ -348,7 +375,7 @@ class Driver(FrontEnd):
             self.dark = False
 
     def own_checks(self):
-        return [self.check_start_again, self.check_input_method, self.check_phone]
+        return [self.check_start_again, self.check_input_method, *arrangement_checks(self)]
 
     def check_input_method(self, harness):
         """An input method's text in an input box passes the key filter once committed, and
@@ -362,32 +389,6 @@ class Driver(FrontEnd):
         harness.expect("committed \"a1.x\", inserted \"b2\"", {"Text4": "1.2"}, "Text4")
         print("ok: what an input method commits and a virtual keyboard inserts is filtered")
         self.kill()
-
-    def check_phone(self, harness):
-        """In a viewport 360 CSS pixels wide the window fits with no sideways scrolling, and
-        a tap on Text9 calculates."""
-        if self.browser is None:
-            self.open_browser()
-        self.browser.set_window_size(360, 640)
-        try:
-            harness.start("phone")
-            wide, room = self.browser.execute_script(
-                "return [document.documentElement.scrollWidth, innerWidth]")
-            if wide > room:
-                raise Failure(f"at 360 CSS pixels the page is {wide} wide")
-            typed, results = self.kit.scenarios["worked_case"]
-            harness.type_inputs(typed)
-            x, y = self.viewport_point(*self.layout.point("Text9"))
-            self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-            for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
-                self.browser.execute_cdp_cmd("Input.dispatchTouchEvent",
-                                             {"type": kind, "touchPoints": points})
-            harness.expect("a tap on Text9", dict(zip(self.kit.scenarios["results"], results)))
-            print("ok: at 360 CSS pixels nothing scrolls sideways, and a tap on Text9 calculates")
-        finally:
-            self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
-            self.kill()
-            self.browser.set_window_size(800, 600)
 
     def check_start_again(self, harness):
         """After EXIT the page says the program has ended and starts it again on request,

@@ -7,6 +7,11 @@
 const KeyAction = Object.freeze({ Default: 0, Swallow: 1, Click: 2, FocusNext: 3, FocusPrevious: 4 });
 const Mouse = Object.freeze({ Press: 0, DoublePress: 1, ReleaseInside: 2, ReleaseOutside: 3, CaptureLost: 4 });
 
+// What a finger needs, after Apple's guidance: box text of 16 CSS pixels at least, below
+// which Safari zooms in on every tap, labels of 14, and boxes and buttons 44 high.
+const Touch = Object.freeze({ boxText: 16, labelText: 14, target: 44 });
+const coarse = matchMedia("(pointer: coarse)");
+
 const utf8 = new TextEncoder();
 const fromUtf8 = new TextDecoder();
 
@@ -48,8 +53,21 @@ function cursorFrom(urls, hotSpot) {
   return `url("${urls["1x"]}")${at}`;
 }
 
-function fontOf(font) {
-  return `${font.bold ? "bold " : ""}${font.pixels}px ${font.faces.map((f) => `"${f}"`).join(", ")}`;
+function fontOf(font, minimum = 0) {
+  const pixels = Math.max(font.pixels, minimum);
+  return `${font.bold ? "bold " : ""}${pixels}px ${font.faces.map((f) => `"${f}"`).join(", ")}`;
+}
+
+// How much larger than its design a control must be drawn for a finger.
+function touchFactor(control) {
+  switch (control.kind) {
+    case "label":
+      return Touch.labelText / control.font.pixels;
+    case "image":
+      return 1;
+    default:
+      return Math.max(Touch.boxText / control.font.pixels, Touch.target / control.height);
+  }
 }
 
 function elementFor(control) {
@@ -63,9 +81,8 @@ function elementFor(control) {
       if (control.maxLength > 0) {
         input.maxLength = control.maxLength;
       }
-      if (control.filtersTypedKeys) {
-        input.inputMode = "decimal";
-      }
+      // A finger's keyboard: figures for every box, none on the box a tap calculates.
+      input.inputMode = control.calculates ? "none" : "decimal";
       input.setAttribute("aria-label", control.name);
       return input;
     }
@@ -116,7 +133,7 @@ class Window {
     this.exports._initialize();
     this.description = JSON.parse(this.answer(this.exports.trimwise_describe()));
     this.build();
-    this.fitToWidth();
+    this.arrange();
     this.focus(this.description.firstFocus);
     document.documentElement.dataset.trimwise = "ready";
     performance.mark("trimwise-ready");
@@ -190,28 +207,33 @@ class Window {
       backgroundImage: `url("${pictures[d.background]["1x"]}")`,
       cursor: cursorOf(d.pointer, d.pointerHotSpot),
     });
+    this.designs = d.controls.map((control) => ({
+      position: "",
+      left: `${control.left}px`,
+      top: `${control.top}px`,
+      width: `${control.width}px`,
+      height: `${control.height}px`,
+      minHeight: "",
+      gridColumn: "",
+      justifySelf: "",
+      zIndex: String(control.stacking),
+      font: fontOf(control.font),
+      color: control.colour,
+      backgroundColor: control.background || "transparent",
+      textAlign: control.centred ? "center" : "left",
+      cursor: cursorOf(control.pointer, d.pointerHotSpot),
+    }));
+
+    this.touchScale = Math.max(1, ...d.controls.map(touchFactor));
     this.elements = d.controls.map((control, row) => {
       const element = elementFor(control);
       element.dataset.row = row;
       element.className = `trimwise-${control.kind}`;
-      Object.assign(element.style, {
-        left: `${control.left}px`,
-        top: `${control.top}px`,
-        width: `${control.width}px`,
-        height: `${control.height}px`,
-        zIndex: String(control.stacking),
-        font: fontOf(control.font),
-        color: control.colour,
-        backgroundColor: control.background || "transparent",
-        textAlign: control.centred ? "center" : "left",
-        cursor: cursorOf(control.pointer, d.pointerHotSpot),
-      });
       if (control.toolTip) {
         element.title = control.toolTip;
       }
       return element;
     });
-    frame.append(...this.elements);
     this.frame = frame;
     this.stage.replaceChildren(frame);
     this.wire(frame);
@@ -252,8 +274,9 @@ class Window {
     frame.addEventListener("beforeinput", (event) => this.beforeInput(event));
     frame.addEventListener("compositionstart", (event) => this.compositionStart(event));
     frame.addEventListener("compositionend", (event) => this.compositionEnd(event));
-    this.resize = () => this.fitToWidth();
+    this.resize = () => this.arrange();
     window.addEventListener("resize", this.resize);
+    coarse.addEventListener("change", this.resize);
   }
 
   // The end of a press: the control it began on is told how it ended.
@@ -340,21 +363,102 @@ class Window {
     box.setRangeText([...text].slice(0, Math.max(0, room)).join(""), start, end, "end");
   }
 
-  // The window keeps its pixels and shrinks as a whole to a narrower viewport.
-  fitToWidth() {
+  // The window is never drawn smaller than its design. For a finger it is drawn larger as a
+  // whole where it fits so; where it does not fit, its controls take one column.
+  arrange() {
     const d = this.description;
-    const room = document.documentElement.clientWidth;
-    const scale = Math.min(1, room / d.width);
-    this.frame.style.transform = scale < 1 ? `scale(${scale})` : "";
-    // Pictures drawn at a whole number of device pixels to theirs stay pixel-exact.
-    this.frame.classList.toggle("trimwise-whole", Number.isInteger(scale * window.devicePixelRatio));
+    const touch = coarse.matches;
+    const scale = touch ? this.touchScale : 1;
+    const narrow = document.documentElement.clientWidth < d.width * scale;
+    const arrangement = `${narrow} ${touch} ${scale}`;
+    if (arrangement === this.arrangement) {
+      return;
+    }
+    this.arrangement = arrangement;
+    const focused = document.activeElement;
+    if (narrow) {
+      this.arrangeInColumn(touch);
+    } else {
+      this.arrangeAsDesigned(scale);
+    }
+    if (this.elements.includes(focused) && document.activeElement !== focused) {
+      focused.focus({ preventScroll: true });
+    }
+  }
+
+  arrangeAsDesigned(scale) {
+    const d = this.description;
+    this.frame.classList.remove("trimwise-narrow");
+    Object.assign(this.frame.style, { width: `${d.width}px`, maxWidth: "", height: `${d.height}px` });
+    this.frame.style.transform = scale > 1 ? `scale(${scale})` : "";
+    this.elements.forEach((element, row) => Object.assign(element.style, this.designs[row]));
+    this.frame.replaceChildren(...this.elements);
+    // Pictures drawn at a whole number of device pixels to theirs stay pixel-exact; enlarged
+    // for a finger, they keep sharp edges.
+    this.frame.classList.toggle("trimwise-whole",
+      scale > 1 || Number.isInteger(scale * window.devicePixelRatio));
     this.stage.style.width = `${d.width * scale}px`;
     this.stage.style.height = `${d.height * scale}px`;
+  }
+
+  // The lines of ui/form's narrow arrangement on a grid of three columns: the label, the
+  // control, the unit. What lies over or under a control, and a line without a label, spans
+  // all three.
+  arrangeInColumn(touch) {
+    const d = this.description;
+    this.frame.classList.add("trimwise-narrow");
+    this.frame.classList.toggle("trimwise-whole", Number.isInteger(window.devicePixelRatio));
+    Object.assign(this.frame.style, { width: "", maxWidth: `${d.width}px`, height: "", transform: "" });
+    Object.assign(this.stage.style, { width: "", height: "" });
+    const cells = [];
+    const spanning = (row) => {
+      cells.push(this.inColumn(row, touch, false));
+      Object.assign(this.elements[row].style, { gridColumn: "1 / -1", justifySelf: "center" });
+    };
+    for (const line of d.narrow) {
+      line.above.forEach(spanning);
+      if (line.label >= 0) {
+        for (const row of line.line) {
+          cells.push(this.inColumn(row, touch, false));
+          this.elements[row].style.gridColumn = row === line.label ? "1" : row === line.control ? "2" : "3";
+        }
+      } else {
+        const group = document.createElement("div");
+        group.className = "trimwise-line";
+        group.append(...line.line.map((row) => this.inColumn(row, touch, true)));
+        cells.push(group);
+      }
+      line.below.forEach(spanning);
+    }
+    this.frame.replaceChildren(...cells);
+  }
+
+  // A control in the column: its design's look and size, at least what a finger needs. A
+  // label in a line of its own keeps its design's width, in its letters.
+  inColumn(row, touch, keepsWidth) {
+    const control = this.description.controls[row];
+    const element = this.elements[row];
+    const label = control.kind === "label";
+    const target = control.kind === "textbox" || control.kind === "button";
+    const minimum = !touch ? 0 : label ? Touch.labelText : target ? Touch.boxText : 0;
+    Object.assign(element.style, this.designs[row], {
+      position: "relative",
+      left: "",
+      top: "",
+      zIndex: "",
+      font: fontOf(control.font, minimum),
+      width: control.kind === "image" ? `${control.width}px`
+        : label && !keepsWidth ? "" : `${control.width / control.font.pixels}em`,
+      height: control.kind === "image" ? `${control.height}px` : "",
+      minHeight: target ? `${touch ? Math.max(Touch.target, control.height) : control.height}px` : "",
+    });
+    return element;
   }
 
   end() {
     this.dialog.removeEventListener("close", this.dismissal);
     window.removeEventListener("resize", this.resize);
+    coarse.removeEventListener("change", this.resize);
     window.removeEventListener("blur", this.lost);
     document.removeEventListener("mouseup", this.released);
     this.stage.replaceChildren();

@@ -1,5 +1,6 @@
 #include "window_description.h"
 
+#include "arrangement.h"
 #include "geometry.h"
 #include "messages.h"
 #include "picture_files.h"
@@ -137,7 +138,31 @@ void describeControl(Json& json, const ControlSpec& control) {
     json.key("stacking").number(placeIn(BackToFront(), control));
     json.key("takesFocus").boolean(TakesFocus(control));
     json.key("filtersTypedKeys").boolean(FiltersTypedKeys(control));
+    json.key("calculates").boolean(control.onClick == OnClick::Calculate);
     json.close('}');
+}
+
+void rows(Json& json, std::string_view name, const std::vector<const ControlSpec*>& controls) {
+    json.key(name).open('[');
+    for (const ControlSpec* control : controls) {
+        json.number(static_cast<int>(RowOf(*control)));
+    }
+    json.close(']');
+}
+
+// The narrow arrangement by rows of the table.
+void describeArrangement(Json& json) {
+    json.key("narrow").open('[');
+    for (const ArrangedLine& line : NarrowArrangement()) {
+        json.open('{');
+        rows(json, "above", line.above);
+        rows(json, "line", line.line);
+        rows(json, "below", line.below);
+        json.key("control").number(static_cast<int>(RowOf(*line.control)));
+        json.key("label").number(line.label ? static_cast<int>(RowOf(*line.label)) : -1);
+        json.close('}');
+    }
+    json.close(']');
 }
 
 } // namespace
@@ -159,7 +184,9 @@ std::string DescribeWindow() {
     for (const ControlSpec& control : kControls) {
         describeControl(json, control);
     }
-    json.close(']').close('}');
+    json.close(']');
+    describeArrangement(json);
+    json.close('}');
     return json.take();
 }
 

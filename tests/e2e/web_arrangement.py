@@ -1,0 +1,155 @@
+"""The page where the window does not fit at its design size: phones held upright, and a desk
+window zoomed to 200 per cent. Nothing scrolls sideways, no text is drawn smaller than in the
+window at its design size, a finger gets text and targets of its size, and the worked case,
+typed and tapped, calculates. Controls are found by their elements' places, as the window's
+layout does not hold there.
+
+The phones' touch screens and the zoom's device pixels are Chromium's DevTools emulation.
+
+    web_arrangement.py <artifact-dir> <file.png>   the 360-pixel phone's picture, for the README
+"""
+
+import sys
+import time
+from pathlib import Path
+
+from driver import holds
+
+# What a finger needs: box text, label text, the height of boxes and buttons, in CSS pixels.
+FINGER = {"textbox": 16, "label": 14, "target": 44}
+
+# Name, viewport in CSS pixels, device pixels to the CSS pixel, touch screen.
+DEVICES = [
+    ("a phone 320 CSS pixels wide", 320, 640, 3, True),
+    ("a phone 360 CSS pixels wide", 360, 740, 3, True),
+    ("a 1024-pixel desk window at 200 per cent zoom", 512, 384, 2, False),
+    ("a tablet 1400 CSS pixels wide", 1400, 1000, 2, True),
+]
+
+# Each control as drawn: its kind, accessible name, place in the viewport, text size in CSS
+# pixels as seen (through any scaling of the window), and the page's width.
+MEASURE = """
+const window_ = document.querySelector('.trimwise-window');
+const scaled = window_.getBoundingClientRect().width / window_.offsetWidth;
+const controls = [...window_.querySelectorAll('[data-row]')].map((e) => {
+  const r = e.getBoundingClientRect();
+  return {row: e.dataset.row, kind: e.className.replace('trimwise-', ''),
+          name: e.getAttribute('aria-label') || e.textContent, value: e.value ?? null,
+          rect: [r.left, r.top, r.right, r.bottom],
+          text: parseFloat(getComputedStyle(e).fontSize) * scaled};
+});
+return {controls, wide: document.documentElement.scrollWidth, room: innerWidth};
+"""
+
+
+def emulate(driver, ratio=None, touch=False):
+    """Chromium's device emulation, none without a ratio: the interface has no touch screen
+    or zoom of its own."""
+    cdp = driver.browser.execute_cdp_cmd
+    cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+    if ratio is None:
+        cdp("Emulation.clearDeviceMetricsOverride", {})
+    else:
+        cdp("Emulation.setDeviceMetricsOverride",
+            {"width": 0, "height": 0, "deviceScaleFactor": ratio, "mobile": touch})
+
+
+def on(driver, harness, what, viewport, ratio, touch):
+    """The page started afresh on a device."""
+    if driver.browser is not None:
+        emulate(driver)
+    driver.set_viewport(*viewport)
+    emulate(driver, ratio, touch)
+    harness.start(what)
+    return driver.script(MEASURE)
+
+
+def check_fit(drawn, design, what, touch):
+    holds(drawn["wide"] <= drawn["room"],
+          f"{what}: the page is {drawn['wide']} CSS pixels wide in {drawn['room']}")
+    for control in drawn["controls"]:
+        left, top, right, bottom = control["rect"]
+        name, kind = control["name"], control["kind"]
+        holds(left >= 0 and right <= drawn["room"] + 0.5,
+              f"{what}: {name} lies at {left:.0f} to {right:.0f}, outside the viewport")
+        holds(control["text"] >= design[control["row"]] - 0.01,
+              f"{what}: {name}'s text is {control['text']:.1f} CSS pixels, "
+              f"{design[control['row']]:.1f} in the window")
+        if touch and kind in FINGER:
+            holds(control["text"] >= FINGER[kind] - 0.01,
+                  f"{what}: {name}'s text is {control['text']:.1f} CSS pixels on a touch screen")
+        if touch and kind in ("textbox", "button"):
+            holds(bottom - top >= FINGER["target"] - 0.01,
+                  f"{what}: {name} is {bottom - top:.1f} CSS pixels high on a touch screen")
+
+
+def centre(control):
+    left, top, right, bottom = control["rect"]
+    return round((left + right) / 2), round((top + bottom) / 2)
+
+
+def check_worked_case(driver, harness, drawn, what):
+    """Each figure typed after a tap on its box, then a tap on the C.G. box."""
+    names = harness.s["screen_reader_names"]
+    by_name = {control["name"]: control for control in drawn["controls"]}
+    typed, results = harness.s["worked_case"]
+    for box, text in zip(harness.s["inputs"], typed):
+        driver.tap(*centre(by_name[names[box]]))
+        driver.type_text(text)
+    driver.tap(*centre(by_name[names["Text9"]]))
+    want = dict(zip(harness.s["inputs"] + harness.s["results"], typed + results))
+    shown = {}
+    for _ in range(100):
+        values = {c["name"]: c["value"] for c in driver.script(MEASURE)["controls"]}
+        shown = {box: values[names[box]] for box in want}
+        if shown == want:
+            return
+        time.sleep(0.05)
+    holds(False, f"{what}: after the worked case the boxes show {shown}, not {want}")
+
+
+def check_devices(driver, harness):
+    """The window at its design size gives each control's text size; then each device."""
+    design = {c["row"]: c["text"] for c in on(driver, harness, "design", (800, 600), 1,
+                                               False)["controls"]}
+    driver.kill()
+    try:
+        for what, width, height, ratio, touch in DEVICES:
+            drawn = on(driver, harness, f"narrow-{width}", (width, height), ratio, touch)
+            check_fit(drawn, design, what, touch)
+            check_worked_case(driver, harness, drawn, what)
+            driver.kill()
+            print(f"ok: {what}: nothing scrolls sideways, no text is smaller than its design"
+                  f"{', a finger has its sizes' if touch else ''}, and the worked case calculates")
+    finally:
+        emulate(driver)
+        driver.set_viewport(800, 600)
+
+
+def arrangement_checks(driver):
+    return [lambda harness: check_devices(driver, harness)]
+
+
+def picture(artifacts, file):
+    """The 360-pixel phone after the worked case, at two device pixels to the CSS pixel."""
+    from e2e import Harness, Kit
+    from web import Driver
+    kit = Kit(artifacts, pointers=False)
+    driver = Driver(kit)
+    try:
+        harness = Harness(driver, kit)
+        harness.use_scale(driver.scales[0])
+        drawn = on(driver, harness, "phone-picture", (360, 740), 2, True)
+        check_worked_case(driver, harness, drawn, "the phone's picture")
+        driver.script("document.activeElement.blur()")
+        Path(file).write_bytes(driver.png())
+    finally:
+        driver.close()
+    print(f"saved {file}")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        print(__doc__, file=sys.stderr)
+        sys.exit(2)
+    picture(*sys.argv[1:])
