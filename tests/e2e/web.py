@@ -469,8 +469,10 @@ class Driver(Page):
             self.browser.switch_to.window(page)
 
     def named(self, name, role):
+        """Among the window's controls, or the message's dialog."""
+        where = "dialog" if role == "dialog" else ".trimwise-window input, .trimwise-window button"
         return sum(e.accessible_name == name and e.aria_role == role for e in
-                   self.browser.find_elements(By.CSS_SELECTOR, "input, button, dialog"))
+                   self.browser.find_elements(By.CSS_SELECTOR, where))
 
     def own_checks(self):
         return [self.check_input_method, *super().own_checks()]

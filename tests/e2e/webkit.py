@@ -1,13 +1,16 @@
 """The page in WebKitGTK's MiniBrowser, the engine of every iPhone and iPad browser, over
-WebKitWebDriver on a private X server: the Chromium driver started another way."""
+WebKitWebDriver on a private X server: the Chromium driver started another way. Keys come
+from the X server, as a person's do: WebKitWebDriver's own skip GTK's key bindings, so its
+Shift+Insert would paste nothing."""
 
 import glob
+import contextlib
 import os
 
 from selenium import webdriver
 
 import web
-from x11 import private_display
+from x11 import private_display, run
 
 # WebKitGTK keeps MiniBrowser in its folder under the architecture's library folder.
 MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
@@ -20,6 +23,7 @@ class Driver(web.Driver):
     def __init__(self, kit):
         super().__init__(kit)
         self.x_server = private_display()
+        self.elsewhere = False
 
     def launch(self):
         options = webdriver.WebKitGTKOptions()
@@ -32,6 +36,31 @@ class Driver(web.Driver):
         self.browser = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
                                            options=options)
         self.browser.set_window_rect(width=800, height=600)
+
+    def keyboard(self):
+        """Gives the page's window the X keyboard focus, as a window manager would."""
+        window = run("xdotool", "search", "--onlyvisible", "--class", "MiniBrowser").split()
+        run("xdotool", "windowfocus", "--sync", window[-1])
+
+    def press(self, *keys):
+        if self.elsewhere:
+            return super().press(*keys)
+        self.keyboard()
+        run("xdotool", "key", "--delay", "20", *keys)
+
+    def type_text(self, text):
+        self.keyboard()
+        run("xdotool", "type", "--delay", "20", "--", text)
+
+    @contextlib.contextmanager
+    def other_tab(self):
+        """Its own keys: no window of it but the page's has the X keyboard."""
+        self.elsewhere = True
+        try:
+            with super().other_tab():
+                yield
+        finally:
+            self.elsewhere = False
 
     def open(self, url):
         self.browser.get(url)
