@@ -4,7 +4,8 @@ window at its design size, a finger gets text and targets of its size, and the w
 typed and tapped, calculates. Controls are found by their elements' places, as the window's
 layout does not hold there.
 
-The phones' touch screens and the zoom's device pixels are Chromium's DevTools emulation.
+The phones' touch screens and the zoom's device pixels are Chromium's DevTools emulation; a
+narrow window needs none, and every engine runs it.
 
     web_arrangement.py <artifact-dir> <file.png>   the 360-pixel phone's picture, for the README
 """
@@ -18,7 +19,9 @@ from driver import holds
 # What a finger needs: box text, label text, the height of boxes and buttons, in CSS pixels.
 FINGER = {"textbox": 16, "label": 14, "target": 44}
 
-# Name, viewport in CSS pixels, device pixels to the CSS pixel, touch screen.
+# Name, viewport in CSS pixels, device pixels to the CSS pixel (none: the engine's own, with no
+# emulation), touch screen.
+NARROW_WINDOW = [("a window 360 CSS pixels wide", 360, 640, None, False)]
 DEVICES = [
     ("a phone 320 CSS pixels wide", 320, 640, 3, True),
     ("a phone 360 CSS pixels wide", 360, 740, 3, True),
@@ -56,10 +59,12 @@ def emulate(driver, ratio=None, touch=False):
 
 def on(driver, harness, what, viewport, ratio, touch):
     """The page started afresh on a device."""
-    if driver.browser is not None:
+    emulated = ratio is not None
+    if emulated and driver.browser is not None:
         emulate(driver)
     driver.set_viewport(*viewport)
-    emulate(driver, ratio, touch)
+    if emulated:
+        emulate(driver, ratio, touch)
     harness.start(what)
     return driver.script(MEASURE)
 
@@ -108,13 +113,13 @@ def check_worked_case(driver, harness, drawn, what):
     holds(False, f"{what}: after the worked case the boxes show {shown}, not {want}")
 
 
-def check_devices(driver, harness):
+def check_devices(driver, harness, devices):
     """The window at its design size gives each control's text size; then each device."""
-    design = {c["row"]: c["text"] for c in on(driver, harness, "design", (800, 600), 1,
+    design = {c["row"]: c["text"] for c in on(driver, harness, "design", (800, 600), None,
                                                False)["controls"]}
     driver.kill()
     try:
-        for what, width, height, ratio, touch in DEVICES:
+        for what, width, height, ratio, touch in devices:
             drawn = on(driver, harness, f"narrow-{width}", (width, height), ratio, touch)
             check_fit(drawn, design, what, touch)
             check_worked_case(driver, harness, drawn, what)
@@ -122,12 +127,13 @@ def check_devices(driver, harness):
             print(f"ok: {what}: nothing scrolls sideways, no text is smaller than its design"
                   f"{', a finger has its sizes' if touch else ''}, and the worked case calculates")
     finally:
-        emulate(driver)
+        if any(ratio is not None for _, _, _, ratio, _ in devices):
+            emulate(driver)
         driver.set_viewport(800, 600)
 
 
-def arrangement_checks(driver):
-    return [lambda harness: check_devices(driver, harness)]
+def arrangement_checks(driver, devices=NARROW_WINDOW):
+    return [lambda harness: check_devices(driver, harness, devices)]
 
 
 def picture(artifacts, file):

@@ -30,6 +30,21 @@ def wait_until(seconds, condition):
     return True
 
 
+def private_display(screen="1024x768"):
+    """Xvfb on a display it picks itself, with no window manager: windows keep the places
+    they ask for and the program sets the keyboard focus itself. DISPLAY names it."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
+         "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as answer:
+        os.environ["DISPLAY"] = f":{answer.readline().strip()}"
+    holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
+    return server
+
+
 class XFrontEnd(FrontEnd):
     """What the X drivers share: a private X server, input, the clipboard, the window's
     place, pictures and pointers. A subclass says how to start its program (command) and
@@ -38,17 +53,7 @@ class XFrontEnd(FrontEnd):
     def __init__(self, kit, screen="1024x768"):
         super().__init__(kit)
         self.process, self.window, self.extra_env = None, None, {}
-        # Xvfb on a display it picks itself, with no window manager: windows keep the
-        # places they ask for and the program sets the keyboard focus itself.
-        read_end, write_end = os.pipe()
-        self.x_server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
-             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as answer:
-            os.environ["DISPLAY"] = f":{answer.readline().strip()}"
-        holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
+        self.x_server = private_display(screen)
         # The same Qt programs (the program, the window grabber) whatever desktop or build
         # machine runs the test: the X platform, none of the caller's scaling or theme, UTF-8,
         # a runtime folder of their own.

@@ -302,7 +302,8 @@ class Window {
       return;
     }
     const row = this.rowOf(event.target);
-    const length = this.hand(event.key);
+    // Some keyboards' Shift+Tab (X's ISO_Left_Tab) has no key name, only the Tab key's code.
+    const length = this.hand(event.key === "Unidentified" && event.code === "Tab" ? "Tab" : event.key);
     const action = this.exports.trimwise_key(row, length, event.ctrlKey || event.metaKey, event.altKey, event.shiftKey);
     if (action === KeyAction.Default) {
       return;

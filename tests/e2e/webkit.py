@@ -1,0 +1,84 @@
+"""The page in WebKitGTK's MiniBrowser, the engine of every iPhone and iPad browser, over
+WebKitWebDriver on a private X server: the Chromium driver started another way. Keys come
+from the X server, as a person's do: WebKitWebDriver's own skip GTK's key bindings, so its
+Shift+Insert would paste nothing."""
+
+import glob
+import contextlib
+import os
+
+from selenium import webdriver
+
+import web
+from x11 import private_display, run
+
+# WebKitGTK keeps MiniBrowser in its folder under the architecture's library folder.
+MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
+
+
+class Driver(web.Driver):
+    name = "trimwise-webkit"
+    scales = (96, 192)
+
+    def __init__(self, kit):
+        super().__init__(kit)
+        self.x_server = private_display()
+        self.elsewhere = False
+
+    def launch(self):
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = MINIBROWSER[0]
+        options.add_argument("--automation")
+        # GTK's scale and theme, and the locale, reach MiniBrowser through the driver's
+        # environment, which is this process's.
+        os.environ.update(LANG=self.locale, LC_ALL=self.locale, GDK_SCALE=str(self.ratio),
+                          GTK_THEME="Adwaita:dark" if self.dark else "Adwaita")
+        self.browser = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
+                                           options=options)
+        self.browser.set_window_rect(width=800, height=600)
+
+    def keyboard(self):
+        """Gives the page's window the X keyboard focus, as a window manager would."""
+        window = run("xdotool", "search", "--onlyvisible", "--class", "MiniBrowser").split()
+        run("xdotool", "windowfocus", "--sync", window[-1])
+
+    def press(self, *keys):
+        if self.elsewhere:
+            return super().press(*keys)
+        self.keyboard()
+        run("xdotool", "key", "--delay", "20", *keys)
+
+    def type_text(self, text):
+        self.keyboard()
+        run("xdotool", "type", "--delay", "20", "--", text)
+
+    @contextlib.contextmanager
+    def other_tab(self):
+        """Its own keys: no window of it but the page's has the X keyboard."""
+        self.elsewhere = True
+        try:
+            with super().other_tab():
+                yield
+        finally:
+            self.elsewhere = False
+
+    def open(self, url):
+        self.browser.get(url)
+
+    def requests(self):
+        """WebDriver tells nothing of the network here: the page's own record of what it
+        loaded, its navigation and every resource."""
+        return self.script("return performance.getEntries().filter((e) =>"
+                           " ['navigation', 'resource'].includes(e.entryType)).map((e) => e.name)")
+
+    def set_viewport(self, width, height):
+        bars = self.script("return [outerWidth - innerWidth, outerHeight - innerHeight]")
+        self.browser.set_window_size(width + bars[0], height + bars[1])
+
+    def own_checks(self):
+        return web.Page.own_checks(self)
+
+    def close(self):
+        super().close()
+        self.x_server.terminate()
+        self.x_server.wait()
