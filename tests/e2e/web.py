@@ -16,6 +16,7 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+import web_axe
 from driver import Failure, FrontEnd, reading_from_places
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -347,8 +348,28 @@ class Driver(FrontEnd):
         finally:
             self.dark = False
 
+    # What the page's own checks are written against, in every engine.
+    def script(self, body, *args):
+        return self.browser.execute_script(body, *args)
+
+    def async_script(self, body, *args):
+        return self.browser.execute_async_script(body, *args)
+
+    def set_viewport(self, width, height):
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 0, "mobile": False})
+
+    def open(self, url):
+        if self.browser is None:
+            self.open_browser()
+        self.browser.get(url)
+
+    def png(self):
+        return self.browser.get_screenshot_as_png()
+
     def own_checks(self):
-        return [self.check_start_again, self.check_input_method, self.check_phone]
+        return [self.check_start_again, self.check_input_method, self.check_phone,
+                lambda harness: web_axe.check_accessibility(self, harness)]
 
     def check_input_method(self, harness):
         """An input method's text in an input box passes the key filter once committed, and
