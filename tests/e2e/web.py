@@ -16,7 +16,6 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-import web_axe
 from driver import Failure, FrontEnd, reading_from_places
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -368,8 +367,7 @@ class Driver(FrontEnd):
         return self.browser.get_screenshot_as_png()
 
     def own_checks(self):
-        return [self.check_start_again, self.check_input_method, self.check_phone,
-                lambda harness: web_axe.check_accessibility(self, harness)]
+        return [self.check_start_again, self.check_input_method, self.check_phone]
 
     def check_input_method(self, harness):
         """An input method's text in an input box passes the key filter once committed, and
