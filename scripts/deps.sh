@@ -8,6 +8,7 @@
 #   scripts/deps.sh web    what `make web` needs: the WebAssembly toolchain
 #   scripts/deps.sh test   what `make test` needs (includes run, windows, package and web)
 #   scripts/deps.sh all    everything, also the artwork generator and the linters
+# For test and all it also installs the page's pinned test tools from npm (tests/web).
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
@@ -24,6 +25,8 @@ web_packages=(cmake python3 clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-de
               libclang-rt-19-dev-wasm32 wasi-libc)
 web_test_packages=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
                    python3-websocket)
+# npm for the pinned checker that the page's tests load into it, where no Node.js is there yet.
+command -v npm >/dev/null 2>&1 || web_test_packages+=(nodejs npm)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.
 release_test_packages=(lintian desktop-file-utils appstream dbus-daemon dbus-bin at-spi2-core
                        python3-pyatspi)
@@ -53,23 +56,40 @@ if ! command -v dpkg-query >/dev/null 2>&1; then
     exit 1
 fi
 
-missing=()
-for package in "${wanted[@]}"; do
-    installed "$package" || missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_missing() {
+    local missing=() as_root=()
+    for package in "${wanted[@]}"; do
+        installed "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
 
-if [ "$(id -u)" -eq 0 ]; then
-    as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-else
-    echo "Missing Debian packages: ${missing[*]}" >&2
-    echo "Run as root, or install sudo, so that they can be installed with apt-get." >&2
-    exit 1
-fi
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            as_root=(sudo)
+        else
+            echo "Missing Debian packages: ${missing[*]}" >&2
+            echo "Run as root, or install sudo, so that they can be installed with apt-get." >&2
+            exit 1
+        fi
+    fi
 
-echo "Installing missing Debian packages: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    echo "Installing missing Debian packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The versions of tests/web/package-lock.json, again whenever the lock file is newer.
+install_page_checkers() {
+    local folder
+    folder="$(dirname "$0")/../tests/web"
+    if [ ! -e "$folder/node_modules/.package-lock.json" ] ||
+        [ "$folder/package-lock.json" -nt "$folder/node_modules/.package-lock.json" ]; then
+        npm ci --prefix "$folder" --no-audit --no-fund
+    fi
+}
+
+install_missing
+case "${1:-all}" in
+    test | all) install_page_checkers ;;
+esac

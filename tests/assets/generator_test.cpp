@@ -34,9 +34,11 @@ std::set<QString> FilesUnder(const QString& folder, const QStringList& patterns)
     return files;
 }
 
-// The pictures of assets/pictures.cmake and the desktop icons, the only PNGs.
+// The pictures of assets/pictures.cmake, the desktop and home-screen icons, the only PNGs,
+// and the page's manifest that names the latter.
 std::set<QString> CommittedPictures() {
-    std::set<QString> pictures = FilesUnder(kCommitted, {QStringLiteral("*.png")});
+    std::set<QString> pictures =
+        FilesUnder(kCommitted, {QStringLiteral("*.png"), QStringLiteral("*.webmanifest")});
     for (const std::string_view name : trimwise::kPictureFiles) {
         pictures.insert(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     }

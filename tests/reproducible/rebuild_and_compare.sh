@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds trimwise.exe, the Debian package and the page once more, from a fresh clone of the tree's
-# sources at another path, later, under another umask and time zone, and checks that they come
-# out as the very same files as the tree's own (make windows package web). Where they differ,
+# Builds trimwise.exe, the Debian package, the page and every file of its site once more, from
+# a fresh clone of the tree's sources at another path, later, under another umask and time
+# zone, and checks that they come out as the very same files as the tree's own (make windows
+# package web). Where they differ,
 # diffoscope says how; its whole report goes to build/artifacts/reproducible/.
 #   tests/reproducible/rebuild_and_compare.sh
 set -euo pipefail
@@ -21,8 +22,11 @@ debs=(build-package/deb/trimwise_*_amd64.deb)
 [[ -f build-web/trimwise.html ]] || fail "no page in build-web: run make web"
 msis=(build-windows/trimwise-*-x64.msi)
 [[ ${#msis[@]} -eq 1 && -f ${msis[0]} ]] || fail "no single installer in build-windows: run make windows"
+[[ -f build-web/site/index.html ]] || fail "no site in build-web/site: run make web"
+site_files() { (cd "$1" && find build-web/site -type f | LC_ALL=C sort); }
+mapfile -t site < <(site_files "$TREE")
 OUTPUTS=(build-windows/ui/win32/trimwise.exe "${msis[0]}" "build/${debs[0]##*/}"
-         build-web/trimwise.html)
+         build-web/trimwise.html "${site[@]}")
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/trimwise-rebuild.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
@@ -53,6 +57,11 @@ echo "Building $commit again in $CLONE"
 
 mkdir -p "$REPORTS"
 status=0
+if [[ $(site_files "$CLONE") != "$(site_files "$TREE")" ]]; then
+    echo "FAIL: the site built again has other files:" >&2
+    diff <(site_files "$TREE") <(site_files "$CLONE") >&2 || true
+    status=1
+fi
 for output in "${OUTPUTS[@]}"; do
     first=$(sha256sum "$TREE/$output" | cut -d' ' -f1)
     again=$(sha256sum "$CLONE/$output" | cut -d' ' -f1)

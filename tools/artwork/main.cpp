@@ -11,8 +11,9 @@
 #include "icon_designs.h"
 #include "palette_quantiser.h"
 #include "picture_names.h"
+#include "png_writer.h"
+#include "web_app.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QSaveFile>
 #include <cstdio>
@@ -48,14 +49,6 @@ QByteArray DoveGif() {
     return EncodeGif(animation);
 }
 
-QByteArray Png(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
     QSaveFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -86,7 +79,14 @@ void WriteAll(const QDir& folder) {
     }
     for (const int size : kDesktopIconSizes) {
         Write(folder, QStringLiteral("icons/trimwise-%1.png").arg(size),
-              Png(ToImage(DesktopIcon(airliner, size))));
+              EncodePng(ToImage(DesktopIcon(airliner, size))));
+    }
+
+    if (!folder.mkpath("web")) {
+        throw std::runtime_error("cannot make " + folder.filePath("web").toStdString());
+    }
+    for (const WebAppFile& file : WebAppFiles(airliner)) {
+        Write(folder, QStringLiteral("web/") + file.name, file.bytes);
     }
 }
 

@@ -2,14 +2,20 @@
 module in base64, the pictures as PNG and icon data, the script and the style,
 all inline. The page's own policy allows nothing from outside it.
 
-    make_page.py <page.html> <view.js> <page.css> <trimwise.wasm> <assets dir> <out.html>
-                 <picture file>...
+Beside it, the same page as an installable site for a web server: index.html, which also
+names the manifest and icons of assets/web and may start the service worker sw.js, which
+keeps them all for use offline.
+
+    make_page.py <page.html> <view.js> <page.css> <sw.js> <trimwise.wasm> <assets dir>
+                 <out.html> <site dir> <picture file>...
 """
 
 import base64
 import hashlib
 import json
+import shutil
 import sys
+from pathlib import Path
 
 import pictures
 
@@ -44,7 +50,35 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
 
 
-def main(template, script, style, wasm, folder, out, *names):
+# What the site's page adds to the page: its manifest and home-screen icon, and the policy
+# that lets it fetch them and start its worker.
+SITE_LINKS = ('<link rel="manifest" href="manifest.webmanifest">\n'
+              '<link rel="apple-touch-icon" href="apple-touch-icon.png">\n')
+SITE_POLICY = " 'self'; manifest-src 'self'; worker-src 'self'"
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8", newline="\n") as out_file:
+        out_file.write(text)
+
+
+def write_site(page, worker, folder, site):
+    """index.html, the files of assets/web, and the worker whose cache is named by the
+    page's hash, so that every build of another page replaces it."""
+    site = Path(site)
+    site.mkdir(parents=True, exist_ok=True)
+    index = page.replace("@SITE_LINKS@", SITE_LINKS).replace("@SITE_POLICY@", SITE_POLICY)
+    write(site / "index.html", index)
+    made = sorted(path.name for path in (Path(folder) / "web").iterdir())
+    for name in made:
+        shutil.copyfile(Path(folder) / "web" / name, site / name)
+    cache = "trimwise-" + hashlib.sha256(index.encode("utf-8")).hexdigest()[:16]
+    kept = json.dumps(["./", "index.html", *made])
+    text = open(worker, encoding="utf-8").read()
+    write(site / "sw.js", text.replace("@CACHE@", cache).replace("@FILES@", kept))
+
+
+def main(template, script, style, worker, wasm, folder, out, site, *names):
     script_text = open(script, encoding="utf-8").read()
     style_text = open(style, encoding="utf-8").read()
     module = base64.b64encode(open(wasm, "rb").read()).decode("ascii")
@@ -59,8 +93,8 @@ def main(template, script, style, wasm, folder, out, *names):
         ("@SCRIPT@", script_text),
     ):
         page = page.replace(key, value)
-    with open(out, "w", encoding="utf-8", newline="\n") as page_file:
-        page_file.write(page)
+    write(out, page.replace("@SITE_LINKS@", "").replace("@SITE_POLICY@", ""))
+    write_site(page, worker, folder, site)
 
 
 if __name__ == "__main__":

@@ -117,6 +117,7 @@ class Window {
     // The control that the main mouse button went down on, which follows it until it comes up.
     this.pressed = -1;
     this.dialog = document.getElementById("trimwise-message");
+    this.said = document.getElementById("trimwise-said");
     this.dismissal = () => this.dismissed();
     this.dialog.addEventListener("close", this.dismissal);
   }
@@ -166,6 +167,7 @@ class Window {
       boxText: (row) => this.hand(this.elements[row].value),
       setBoxText: later((row, pointer, length) => {
         this.elements[row].value = this.answer(pointer, length);
+        this.announce(row);
       }),
       showWarning: later((title, titleLength, message, messageLength) => {
         document.getElementById("trimwise-message-title").textContent = this.answer(title, titleLength);
@@ -178,6 +180,15 @@ class Window {
       }),
       endProgram: later(() => this.end()),
     };
+  }
+
+  // A new C.G. position is said politely, with the words around it in the window.
+  announce(row) {
+    const { row: position, before, after } = this.description.announce;
+    const value = this.elements[row].value;
+    if (row === position && value !== "") {
+      this.said.textContent = `${before} ${value} ${after}`;
+    }
   }
 
   dismissed() {
@@ -463,6 +474,7 @@ class Window {
     window.removeEventListener("blur", this.lost);
     document.removeEventListener("mouseup", this.released);
     this.stage.replaceChildren();
+    this.said.textContent = "";
     this.instance = null;
     document.documentElement.dataset.trimwise = "ended";
     this.ended.hidden = false;
@@ -470,8 +482,31 @@ class Window {
   }
 }
 
+// Where the browser has no WebAssembly, or refuses it, the page says what it needs.
+function moduleOrNone() {
+  try {
+    return compileModule();
+  } catch (error) {
+    document.getElementById("trimwise-needs").hidden = false;
+    document.documentElement.dataset.trimwise = "unsupported";
+    console.error(error);
+    return null;
+  }
+}
+
+// Served as a site, the page has a manifest and a service worker that keeps it for offline use.
+function keepForOffline() {
+  if (document.querySelector('link[rel="manifest"]') && "serviceWorker" in navigator) {
+    navigator.serviceWorker.register("sw.js");
+  }
+}
+
 function main() {
-  const module = compileModule();
+  keepForOffline();
+  const module = moduleOrNone();
+  if (module === null) {
+    return;
+  }
   const stage = document.getElementById("trimwise-stage");
   const ended = document.getElementById("trimwise-ended");
   const start = () => {

@@ -126,7 +126,7 @@ void describeControl(Json& json, const ControlSpec& control) {
     json.key("width").number(box.width()).key("height").number(box.height());
     json.key("text").string(control.text);
     font(json, control.font);
-    json.key("colour").string(cssColour(DesignColour(control.colour)));
+    json.key("colour").string(cssColour(ReadableColour(control.colour)));
     json.key("background").string(background(control));
     json.key("centred").boolean(control.centred);
     json.key("maxLength").number(control.maxLength);
@@ -180,6 +180,12 @@ std::string DescribeWindow() {
     json.key("background").string(kBackgroundPictureFile);
     json.key("icon").string(kWindowIconFile);
     json.key("firstFocus").number(static_cast<int>(RowOf(FirstFocus())));
+    // What a screen reader is told once a calculation has put the C.G. position in its box:
+    // the box's caption, the position, then the window's own words for its unit.
+    const ControlSpec& position = *FindControl(BoxName(Box::Text9));
+    json.key("announce").open('{').key("row").number(static_cast<int>(RowOf(position)));
+    json.key("before").string(AccessibleName(Box::Text9));
+    json.key("after").string(FindControl("Label18")->text).close('}');
     json.key("controls").open('[');
     for (const ControlSpec& control : kControls) {
         describeControl(json, control);

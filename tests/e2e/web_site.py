@@ -1,0 +1,118 @@
+"""build-web/site on a plain static server, in headless Chromium: Chromium finds nothing that
+keeps it from being installed, its service worker takes the page over, and once the server
+has stopped the page still opens and calculates. And the page, where the browser has no
+WebAssembly, says what it needs instead of staying blank.
+
+    web_site.py <site folder> <artifacts folder>
+"""
+
+import re
+import subprocess
+import time
+import urllib.error
+import urllib.request
+from pathlib import Path
+
+from driver import Failure, holds, script
+from e2e import Harness, Kit
+from web import Driver
+
+# What the page must say it needs where WebAssembly is missing.
+NEEDS = ("WebAssembly", "2022", "Safari 16", "Chrome 115", "Firefox 102")
+
+
+def serve(site, log):
+    """python3 -m http.server on a free port of 127.0.0.1; returns the server and its URL."""
+    server = subprocess.Popen(
+        ["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
+         "--directory", str(site)], stdout=subprocess.PIPE, stderr=log, text=True)
+    said = server.stdout.readline()
+    port = re.search(r"port (\d+)", said)
+    if port is None:
+        server.kill()
+        raise Failure(f"the web server did not start: {said!r}")
+    return server, f"http://127.0.0.1:{port.group(1)}/"
+
+
+def wait_until_ready(driver, what):
+    deadline = time.monotonic() + 10
+    while driver.script("return document.documentElement.dataset.trimwise") != "ready":
+        holds(time.monotonic() < deadline, f"{what}: the page did not start")
+        time.sleep(0.05)
+
+
+def check_installs(driver, url):
+    driver.open(url)
+    wait_until_ready(driver, "served")
+    driver.async_script("navigator.serviceWorker.ready.then(() => arguments[0](true))")
+    driver.open(url)
+    wait_until_ready(driver, "served again")
+    holds(driver.script("return navigator.serviceWorker.controller !== null"),
+          "after a reload no service worker controls the page")
+    print("ok: after a reload the site's service worker controls the page")
+    errors = driver.browser.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+    holds(errors.get("installabilityErrors") == [],
+          f"Chromium would not install the site: {errors}")
+    print("ok: Chromium finds nothing that keeps the site from being installed")
+
+
+def check_offline(driver, harness, url):
+    """With the server gone and the browser's HTTP cache emptied, only the worker has it."""
+    holds(not reachable(url), f"{url} still answers after the server stopped")
+    driver.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
+    driver.open(url)
+    wait_until_ready(driver, "offline")
+    typed, results = harness.s["worked_case"]
+    harness.check_calculations([("the worked case with the server gone", typed, typed, results)])
+
+
+def reachable(url):
+    try:
+        with urllib.request.urlopen(url, timeout=5):
+            return True
+    except urllib.error.URLError:
+        return False
+
+
+def check_no_webassembly(driver, page, picture):
+    """The page's script finds no WebAssembly, as in a browser without it or refusing it."""
+    added = driver.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                           {"source": "delete globalThis.WebAssembly;"})
+    try:
+        driver.open(page.as_uri())
+        said = driver.script(
+            "const shown = [...document.querySelectorAll('body *')].filter("
+            "(e) => e.getClientRects().length > 0 && e.children.length === 0);"
+            "return shown.map((e) => e.textContent).join(' ');")
+        Path(picture).write_bytes(driver.png())
+    finally:
+        driver.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
+    missing = [words for words in NEEDS if words not in said]
+    holds(not missing, f"without WebAssembly the page says {said!r}, nothing of {missing}")
+    print(f"ok: without WebAssembly the page says what it needs; picture in {picture}")
+
+
+def main(site, artifacts):
+    kit = Kit(artifacts, pointers=False)
+    driver = Driver(kit)
+    harness = Harness(driver, kit)
+    harness.use_scale(driver.scales[0])
+    log = open(kit.artifacts / "web-site-server.log", "w", encoding="utf-8")
+    server, url = serve(Path(site).resolve(), log)
+    try:
+        check_installs(driver, url)
+        server.terminate()
+        server.wait(10)
+        check_offline(driver, harness, url)
+        check_no_webassembly(driver, Path(kit.program).resolve(),
+                             kit.artifacts / "trimwise-web-no-webassembly.png")
+    finally:
+        server.kill()
+        server.wait(10)
+        log.close()
+        driver.close()
+    print("web-site: all checks passed")
+
+
+if __name__ == "__main__":
+    script(main, __doc__, 2)

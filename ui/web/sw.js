@@ -1,0 +1,21 @@
+// The site's service worker: it keeps the page, its manifest and its icons when it is
+// installed and serves them from there, so the page opens with no network. A new build has
+// a new cache name, from its page's hash, and the old cache goes when the new worker takes over.
+const CACHE = "@CACHE@";
+const FILES = @FILES@;
+
+self.addEventListener("install", (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener("activate", (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((name) => name !== CACHE).map((name) => caches.delete(name))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener("fetch", (event) => {
+  event.respondWith(caches.open(CACHE)
+    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+    .then((kept) => kept ?? fetch(event.request)));
+});
