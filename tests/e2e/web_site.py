@@ -42,6 +42,7 @@ def wait_until_ready(driver, what):
 
 
 def check_installs(driver, url):
+    driver.browser_up()
     driver.open(url)
     wait_until_ready(driver, "served")
     driver.async_script("navigator.serviceWorker.ready.then(() => arguments[0](true))")
