@@ -70,8 +70,10 @@ class WineProgram(XFrontEnd):
         self.program = program
         open_prefix(prefix)
         self.user_settings = Path(os.environ["WINEPREFIX"]) / "user.reg"
-        self.settings_found = (None if run_locale() == "C.UTF-8"
-                               else self.user_settings.read_bytes())
+        self.settings_found = None
+        if run_locale() != "C.UTF-8":
+            restart_server()  # the server writes out the settings of a prefix just made
+            self.settings_found = self.user_settings.read_bytes()
 
     def command(self):
         # The Wine loader becomes the Windows process, so its pid is the program's.
