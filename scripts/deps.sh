@@ -15,7 +15,8 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2
 # fonts-wine gives Wine the classic faces that every Windows has.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
                xvfb xdotool xclip x11-utils libx11-dev libxfixes-dev libgif-dev wine wine64
-               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user msitools)
+               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user msitools
+               locales)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msitools faketime)
 package_packages=(dpkg-dev file)
 # The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, and the browser and
@@ -89,7 +90,19 @@ install_page_checkers() {
     fi
 }
 
+# The end-to-end runs in a German locale, where decimals are written with a comma.
+generate_test_locale() {
+    local as_root=()
+    locale -a 2>/dev/null | grep -qx 'de_DE.utf8' && return 0
+    [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+    echo "Generating the locale de_DE.UTF-8"
+    "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)$/\1/' /etc/locale.gen
+    grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" locale-gen
+}
+
 install_missing
 case "${1:-all}" in
-    test | all) install_page_checkers ;;
+    test | all) install_page_checkers && generate_test_locale ;;
 esac

@@ -9,11 +9,17 @@ spells them ("Tab", "shift+Tab", "Return", "KP_Enter", "ctrl+v", "shift+Insert")
 Every method raises Failure when it cannot do its job; none turns "no answer" into a value.
 """
 
+import os
 import re
 import sys
 from dataclasses import dataclass, field
 
 SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+
+
+def run_locale():
+    """The locale the programs run in: TRIMWISE_LOCALE, or English (C.UTF-8) when unset."""
+    return os.environ.get("TRIMWISE_LOCALE") or "C.UTF-8"
 
 
 class Failure(Exception):

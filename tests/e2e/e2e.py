@@ -5,11 +5,13 @@ read back as the driver reads it, through every scenario of scenarios.toml:
     e2e.py <driver> <artifact-dir> run       every check, at every scale the driver has
     e2e.py <driver> <artifact-dir> picture <file.png>
                                              the window after the worked case, for the README
+    e2e.py <driver> <artifact-dir> locale    only what a typed comma does in the run's locale
 
 <driver> is a module of this folder (qt, wine, ...) that defines Driver (driver.py says what
 it does). The programs and tools come in the environment: TRIMWISE_PROGRAM, and for Wine
 TRIMWISE_BOX_READER and TRIMWISE_WINE_PREFIX; TRIMWISE_PRINT_LAYOUT, TRIMWISE_GRAB_WINDOW,
-TRIMWISE_READ_POINTER and TRIMWISE_ASSETS. Every check reads the window back; a step says
+TRIMWISE_READ_POINTER and TRIMWISE_ASSETS; the locale the program runs in, TRIMWISE_LOCALE
+(C.UTF-8 when unset). Every check reads the window back; a step says
 "ok" only after the read that proves it. Ends with status 1 and a "FAIL:" line at the first
 check that does not hold.
 """
@@ -22,7 +24,7 @@ import time
 import tomllib
 from pathlib import Path
 
-from driver import Failure, Layout, expect_exit, holds
+from driver import Failure, Layout, expect_exit, holds, run_locale
 
 HERE = Path(__file__).resolve().parent
 DOUBLE_CLICK_S = 0.6
@@ -44,6 +46,7 @@ class Kit:
         self.grabber = tool("TRIMWISE_GRAB_WINDOW")
         self.pointer_reader = tool("TRIMWISE_READ_POINTER", pointers)
         self.assets = Path(tool("TRIMWISE_ASSETS", pointers) or ".")
+        self.locale = run_locale()
         self.artifacts = Path(artifacts).resolve()
         self.artifacts.mkdir(parents=True, exist_ok=True)
         self.scenarios = tomllib.loads((HERE / "scenarios.toml").read_text())
@@ -157,13 +160,13 @@ class Harness:
     def clear_all_boxes(self):
         self.clear_boxes([name for name in self.boxes if self.read().boxes[name]])
 
-    def type_inputs(self, values):
+    def type_inputs(self, values, shown=None):
         self.click_control("Text1")
         for value in values:
             if value:
                 self.driver.type_text(value)
             self.driver.press("Tab")
-        self.expect(f"typing {values}", dict(zip(self.boxes, values + [""] * 4)))
+        self.expect(f"typing {values}", dict(zip(self.boxes, (shown or values) + [""] * 4)))
 
     def paste(self, text):
         self.driver.put_clipboard(text.encode())
@@ -232,6 +235,18 @@ class Harness:
             self.click_control("Text9")
             self.expect(name, dict(zip(self.boxes, inputs + results)), "Text9")
             print(f"ok: {name} at {self.dpi} dots per inch")
+
+    def check_typed_comma(self):
+        """A comma typed into the boxes is the decimal point where the run's locale writes
+        decimals with one, and nothing where it writes them with a point."""
+        cases = self.s["typed_comma"].get(self.kit.locale)
+        holds(cases, f"scenarios.toml has no typed_comma for the locale {self.kit.locale}")
+        for name, typed, shown, results in cases:
+            self.clear_all_boxes()
+            self.type_inputs(typed, shown)
+            self.click_control("Text9")
+            self.expect(name, dict(zip(self.boxes, shown + results)), "Text9")
+            print(f"ok: in {self.kit.locale}, {name}: {typed} shows {shown}")
 
     def save_screenshot(self):
         """The window as it stands, kept for people to look at, with its boxes' colour."""
@@ -465,7 +480,8 @@ class Harness:
         self.start("run1")
         for check in (self.check_geometry, self.check_start_state, self.check_calculations,
                       self.save_screenshot, self.check_pointers, self.check_key_rules,
-                      self.check_paste_rules, self.check_enter_and_esc, self.check_clicks,
+                      self.check_paste_rules, self.check_typed_comma, self.check_enter_and_esc,
+                      self.check_clicks,
                       self.check_bad_inputs, self.check_pasted_figures):
             check()
         self.click_control("Command1")
@@ -488,6 +504,20 @@ class Harness:
                 self.driver.kill()
         holds(not failures, f"{len(failures)} checks failed")
 
+    def locale(self):
+        """The run in another locale: only what depends on it, and its picture."""
+        known = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+        spelt = {name.lower().replace("-", "") for name in known}
+        holds(self.kit.locale.lower().replace("-", "") in spelt,
+              f"the locale {self.kit.locale} is not generated; scripts/deps.sh test does it")
+        self.use_scale(self.driver.scales[0])
+        self.start(self.kit.locale)
+        self.check_typed_comma()
+        self.mouse_away()
+        self.driver.grab(self.kit.artifacts / f"{self.driver.name}-{self.kit.locale}.png", [])
+        self.click_control("Command1")
+        self.expect_exit(f"a click on EXIT in {self.kit.locale}")
+
     def picture(self, file):
         """The window after the worked case, with the mouse away from the boxes."""
         self.use_scale(self.driver.scales[0])
@@ -502,7 +532,7 @@ class Harness:
 
 
 def main():
-    if len(sys.argv) < 4 or sys.argv[3] not in ("run", "picture") or (
+    if len(sys.argv) < 4 or sys.argv[3] not in ("run", "picture", "locale") or (
             sys.argv[3] == "picture") != (len(sys.argv) == 5):
         print(__doc__, file=sys.stderr)
         return 2
@@ -511,7 +541,10 @@ def main():
         kit = Kit(sys.argv[2], pointers=sys.argv[3] == "run")
         driver = importlib.import_module(sys.argv[1]).Driver(kit)
         harness = Harness(driver, kit)
-        harness.run() if sys.argv[3] == "run" else harness.picture(sys.argv[4])
+        if sys.argv[3] == "picture":
+            harness.picture(sys.argv[4])
+        else:
+            getattr(harness, sys.argv[3])()
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1

@@ -395,9 +395,12 @@ class Driver(Page):
     def open_browser(self):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
+        # The run's locale as the user's language: the browser's own, and the one it tells pages.
+        tag = language(self.locale)
         for flag in BROWSER_FLAGS + [f"--user-data-dir={self.profile.name}/{self.ratio}",
-                                     f"--force-device-scale-factor={self.ratio}"]:
+                                     f"--force-device-scale-factor={self.ratio}", f"--lang={tag}"]:
             options.add_argument(flag)
+        options.add_experimental_option("prefs", {"intl.accept_languages": tag})
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
         self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 

@@ -9,7 +9,7 @@ import subprocess
 import time
 from pathlib import Path
 
-from driver import Failure, holds, reading_from_places
+from driver import Failure, holds, reading_from_places, run_locale
 from x11 import TITLE_PATTERN, XFrontEnd, run
 
 
@@ -61,13 +61,19 @@ def set_dpi(dpi):
 
 class WineProgram(XFrontEnd):
     """A Windows program under Wine in the prefix, on a private X server; close() ends every
-    Windows process of the prefix."""
+    Windows process of the prefix. Wine writes the locale it starts in into the prefix's
+    user settings; a run in another locale than English puts back the ones it found."""
 
     def __init__(self, kit, program, prefix, screen="1024x768"):
         built(program)
         super().__init__(kit, screen)
         self.program = program
         open_prefix(prefix)
+        self.user_settings = Path(os.environ["WINEPREFIX"]) / "user.reg"
+        self.settings_found = None
+        if run_locale() != "C.UTF-8":
+            restart_server()  # the server writes out the settings of a prefix just made
+            self.settings_found = self.user_settings.read_bytes()
 
     def command(self):
         # The Wine loader becomes the Windows process, so its pid is the program's.
@@ -82,6 +88,8 @@ class WineProgram(XFrontEnd):
     def close(self):
         super().close()
         quiet("wineserver", "-k")
+        if self.settings_found is not None:
+            self.user_settings.write_bytes(self.settings_found)
 
 
 class Driver(WineProgram):

@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import time
 
-from driver import Failure, FrontEnd, holds
+from driver import Failure, FrontEnd, holds, run_locale
 
 TITLE_PATTERN = r"^Trimwise V1\.2$"
 
@@ -55,10 +55,10 @@ class XFrontEnd(FrontEnd):
         self.process, self.window, self.extra_env = None, None, {}
         self.x_server = private_display(screen)
         # The same Qt programs (the program, the window grabber) whatever desktop or build
-        # machine runs the test: the X platform, none of the caller's scaling or theme, UTF-8,
-        # a runtime folder of their own.
+        # machine runs the test: the X platform, none of the caller's scaling or theme, the
+        # run's locale (Qt and Wine take theirs from it), a runtime folder of their own.
         self.runtime = tempfile.TemporaryDirectory()
-        os.environ.update(QT_QPA_PLATFORM="xcb", LANG="C.UTF-8", LC_ALL="C.UTF-8",
+        os.environ.update(QT_QPA_PLATFORM="xcb", LANG=run_locale(), LC_ALL=run_locale(),
                           XDG_RUNTIME_DIR=self.runtime.name)
         for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
                      "QT_QPA_PLATFORMTHEME"):

@@ -60,8 +60,15 @@ TEST(KeyPress, KeysOnTheFocusedControl) {
         {"Text11", {"v", true}, KeyAction::Default},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ActOnKey(row(c.control), c.key), c.action) << c.control << " " << c.key.key;
+        EXPECT_EQ(ActOnKey(row(c.control), c.key, u'.'), c.action) << c.control << " " << c.key.key;
     }
+}
+
+TEST(KeyPress, ACommaIsThePointWhereTheLocaleWritesDecimalsWithOne) {
+    EXPECT_EQ(ActOnKey(row("Text2"), {","}, u','), KeyAction::TypePoint);
+    EXPECT_EQ(ActOnKey(row("Text2"), {"."}, u','), KeyAction::Default);
+    EXPECT_EQ(ActOnKey(row("Text2"), {","}, u'.'), KeyAction::Swallow);
+    EXPECT_EQ(ActOnKey(row("Text9"), {","}, u','), KeyAction::Default);
 }
 
 TEST(KeyPress, TabWrapsAtBothEndsOfTheChain) {

@@ -61,7 +61,8 @@ std::optional<std::uint16_t> CharacterCode(const KeyPress& key) noexcept {
     return first.code;
 }
 
-KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept {
+KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key,
+                   char16_t decimalSeparator) noexcept {
     if (key.key == "Tab" && !key.control && !key.alt) {
         return key.shift ? KeyAction::FocusPrevious : KeyAction::FocusNext;
     }
@@ -76,8 +77,12 @@ KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept {
     if (!code) {
         return KeyAction::Default;
     }
-    return TypedIntoBox(*code, {.alt = key.alt, .control = key.control}) == 0 ? KeyAction::Swallow
-                                                                              : KeyAction::Default;
+    const std::uint16_t entered =
+        TypedIntoBox(*code, {.alt = key.alt, .control = key.control}, decimalSeparator);
+    if (entered == 0) {
+        return KeyAction::Swallow;
+    }
+    return entered == *code ? KeyAction::Default : KeyAction::TypePoint;
 }
 
 const ControlSpec& NextInTabChain(const ControlSpec& from, bool backwards) {

@@ -27,12 +27,14 @@ enum class KeyAction : std::uint8_t {
     Click,         // the control is clicked
     FocusNext,     // the focus moves along the tab chain
     FocusPrevious, // and back
+    TypePoint,     // the box takes "." in the key's stead
 };
 
 // What a key does on a control that has the focus: Tab and Shift+Tab walk the tab chain,
 // Enter and Esc press what PressedBy says and nothing else, and an input box takes what
-// TypedIntoBox leaves of a typed character.
-[[nodiscard]] KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key) noexcept;
+// TypedIntoBox leaves of a typed character under the locale's decimal separator.
+[[nodiscard]] KeyAction ActOnKey(const ControlSpec& focused, const KeyPress& key,
+                                 char16_t decimalSeparator) noexcept;
 
 // The control the focus moves to from `from` along the tab chain, wrapping at either end.
 [[nodiscard]] const ControlSpec& NextInTabChain(const ControlSpec& from, bool backwards);

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 
 namespace trimwise {
@@ -30,9 +31,16 @@ QString withoutDeadShortcut(const QString& text) {
     return dead ? text.left(tab) : text;
 }
 
+// The system locale's decimal separator, one character in every locale Qt knows.
+char16_t systemDecimalSeparator() {
+    const QString separator = QLocale::system().decimalPoint();
+    return separator.size() == 1 ? separator.front().unicode() : u'.';
+}
+
 } // namespace
 
-NumericInput::NumericInput(QLineEdit* box) : QObject(box), box_(box) {
+NumericInput::NumericInput(QLineEdit* box)
+    : QObject(box), box_(box), decimalSeparator_(systemDecimalSeparator()) {
     box->installEventFilter(this);
 }
 
@@ -56,13 +64,21 @@ bool NumericInput::filterKeyPress(QEvent* event) const {
     if (!code) {
         return false;
     }
-    if (TypedIntoBox(*code, modifiersOf(key->modifiers())) == 0) {
+    const std::uint16_t entered =
+        TypedIntoBox(*code, modifiersOf(key->modifiers()), decimalSeparator_);
+    if (entered == 0) {
+        return true;
+    }
+    // The box's own insertion keeps to its maximum length and its undo.
+    if (entered != *code) {
+        box_->insert(QString(QChar(entered)));
         return true;
     }
     // A key that types several characters at once (a compose sequence, say) passes whole
     // or leaves only its accepted characters.
     if (key->text().size() > 1) {
-        const std::u16string accepted = CommittedIntoBox(key->text().toStdU16String());
+        const std::u16string accepted =
+            CommittedIntoBox(key->text().toStdU16String(), decimalSeparator_);
         if (accepted != key->text().toStdU16String()) {
             box_->insert(QString::fromStdU16String(accepted));
             return true;

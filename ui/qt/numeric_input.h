@@ -8,7 +8,8 @@ class QPoint;
 namespace trimwise {
 
 // Sits before an input box and offers every typed character to TypedIntoBox; what it turns
-// into 0, Alt with a character key among them, never reaches the box.
+// into 0, Alt with a character key among them, never reaches the box, and the decimal
+// separator of the system's locale goes in as ".".
 // Pasted text is left alone: the box's maximum length still holds, and the calculation
 // reports whatever is not a number.
 class NumericInput final : public QObject {
@@ -24,6 +25,7 @@ private:
     void showContextMenu(const QPoint& where) const;
 
     QLineEdit* box_;
+    char16_t decimalSeparator_;
 };
 
 } // namespace trimwise

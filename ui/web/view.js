@@ -4,7 +4,7 @@
 
 // The answers of trimwise_key, in the order of ui/form's KeyAction, and the mouse's events
 // for trimwise_mouse, in the order of its MouseEvent.
-const KeyAction = Object.freeze({ Default: 0, Swallow: 1, Click: 2, FocusNext: 3, FocusPrevious: 4 });
+const KeyAction = Object.freeze({ Default: 0, Swallow: 1, Click: 2, FocusNext: 3, FocusPrevious: 4, TypePoint: 5 });
 const Mouse = Object.freeze({ Press: 0, DoublePress: 1, ReleaseInside: 2, ReleaseOutside: 3, CaptureLost: 4 });
 
 // What a finger needs, after Apple's guidance: box text of 16 CSS pixels at least, below
@@ -51,6 +51,14 @@ function cursorFrom(urls, hotSpot) {
     }
   }
   return `url("${urls["1x"]}")${at}`;
+}
+
+// The decimal separator of the user's first language, as a UTF-16 code. Not Intl's default
+// locale: English builds and headless browsers keep that at en-US whatever the user prefers.
+function decimalSeparator() {
+  const language = navigator.languages?.[0] || navigator.language;
+  const parts = new Intl.NumberFormat(language).formatToParts(1.5);
+  return (parts.find((part) => part.type === "decimal")?.value ?? ".").charCodeAt(0);
 }
 
 function fontOf(font, minimum = 0) {
@@ -116,6 +124,7 @@ class Window {
     this.waiting = [];
     // The control that the main mouse button went down on, which follows it until it comes up.
     this.pressed = -1;
+    this.separator = decimalSeparator();
     this.dialog = document.getElementById("trimwise-message");
     this.said = document.getElementById("trimwise-said");
     this.dismissal = () => this.dismissed();
@@ -315,12 +324,16 @@ class Window {
     const row = this.rowOf(event.target);
     // Some keyboards' Shift+Tab (X's ISO_Left_Tab) has no key name, only the Tab key's code.
     const length = this.hand(event.key === "Unidentified" && event.code === "Tab" ? "Tab" : event.key);
-    const action = this.exports.trimwise_key(row, length, event.ctrlKey || event.metaKey, event.altKey, event.shiftKey);
+    const action = this.exports.trimwise_key(row, length, event.ctrlKey || event.metaKey, event.altKey, event.shiftKey,
+      this.separator);
     if (action === KeyAction.Default) {
       return;
     }
     event.preventDefault();
-    if (action === KeyAction.Click) {
+    if (action === KeyAction.TypePoint) {
+      const box = event.target;
+      this.insert(box, ".", box.selectionStart, box.selectionEnd);
+    } else if (action === KeyAction.Click) {
       this.exports.trimwise_clicked(row);
     } else if (action === KeyAction.FocusNext || action === KeyAction.FocusPrevious) {
       this.focus(this.exports.trimwise_next_in_tab_chain(row, action === KeyAction.FocusPrevious));
@@ -335,7 +348,7 @@ class Window {
     for (let i = 0; i < text.length; ++i) {
       units[i] = text.charCodeAt(i);
     }
-    const answer = this.exports.trimwise_committed_text(this.rowOf(element), text.length);
+    const answer = this.exports.trimwise_committed_text(this.rowOf(element), text.length, this.separator);
     const memory = new Uint16Array(this.exports.memory.buffer);
     const end = memory.indexOf(0, answer / 2);
     return String.fromCharCode(...memory.subarray(answer / 2, end));

@@ -121,16 +121,17 @@ __attribute__((export_name("trimwise_mouse"))) void TrimwiseMouse(int row, int e
     }
 }
 
-// A key pressed on the focused control, its name the `length` bytes in the buffer; answers
-// a KeyAction.
+// A key pressed on the focused control, its name the `length` bytes in the buffer, under the
+// user's decimal separator; answers a KeyAction.
 __attribute__((export_name("trimwise_key"))) int TrimwiseKey(int row, std::size_t length,
-                                                             bool control, bool alt, bool shift) {
+                                                             bool control, bool alt, bool shift,
+                                                             char16_t decimalSeparator) {
     const trimwise::ControlSpec* focused = rowAt(row);
     if (focused == nullptr) {
         return static_cast<int>(trimwise::KeyAction::Default);
     }
     const trimwise::KeyPress key{page().received(length), control, alt, shift};
-    return static_cast<int>(trimwise::ActOnKey(*focused, key));
+    return static_cast<int>(trimwise::ActOnKey(*focused, key, decimalSeparator));
 }
 
 // The row the focus moves to from `row` along the tab chain.
@@ -143,12 +144,14 @@ TrimwiseNextInTabChain(int row, bool backwards) {
 }
 
 // What the box takes of text that enters it at once, as an input method commits it: the
-// `length` UTF-16 code units in the buffer16; NUL-terminated.
+// `length` UTF-16 code units in the buffer16, under the user's decimal separator;
+// NUL-terminated.
 __attribute__((export_name("trimwise_committed_text"))) const char16_t*
-TrimwiseCommittedText(int row, std::size_t length) {
+TrimwiseCommittedText(int row, std::size_t length, char16_t decimalSeparator) {
     const trimwise::ControlSpec* control = rowAt(row);
     const std::u16string_view text = page().received16(length);
     const bool filtered = control != nullptr && !trimwise::TakesInputMethod(*control);
-    return page().answer16(filtered ? trimwise::CommittedIntoBox(text) : std::u16string(text));
+    return page().answer16(filtered ? trimwise::CommittedIntoBox(text, decimalSeparator)
+                                    : std::u16string(text));
 }
 }

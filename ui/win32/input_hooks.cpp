@@ -35,13 +35,22 @@ KeyModifiers modifiersOf(UINT message) noexcept {
             .control = GetKeyState(VK_CONTROL) < 0};
 }
 
+// The user's decimal separator, asked at each character so that a change in the Control
+// Panel counts at once; "." where Windows gives none of one character.
+char16_t userDecimalSeparator() noexcept {
+    wchar_t separator[4]{};
+    const int written = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+    return written == 2 ? static_cast<char16_t>(separator[0]) : u'.';
+}
+
 LRESULT CALLBACK filterCharacters(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto boxProcedure = reinterpret_cast<WNDPROC>(GetPropW(box, kFilterProperty));
     forgetOnDestroy(box, message, kFilterProperty);
     if (message == WM_CHAR || message == WM_SYSCHAR) {
-        // WM_CHAR carries the classic code already: Ctrl+V is 22, Ctrl+Backspace 127.
-        const std::uint16_t entered =
-            TypedIntoBox(static_cast<std::uint16_t>(wParam), modifiersOf(message));
+        // WM_CHAR carries the classic code already: Ctrl+V is 22, Ctrl+Backspace 127. The
+        // box gets what it enters, the point for the user's decimal separator.
+        const std::uint16_t entered = TypedIntoBox(static_cast<std::uint16_t>(wParam),
+                                                   modifiersOf(message), userDecimalSeparator());
         if (entered == 0) {
             // What types nothing is no business of the box's: Alt with a key still reaches
             // the window's menu.

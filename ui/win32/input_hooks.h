@@ -12,7 +12,8 @@ namespace trimwise {
 // before the window appears. Each hook keeps what it needs under a window property of its
 // own and calls on to the procedure it found, so that several can sit on one box.
 
-// Hands each character typed into the box to TypedIntoBox before the box inserts it.
+// Hands each character typed into the box to TypedIntoBox, with the user's decimal separator,
+// before the box inserts it.
 // Pasted text does not pass through here.
 void FilterTypedCharacters(HWND box);
 
