@@ -53,12 +53,19 @@ function cursorFrom(urls, hotSpot) {
   return `url("${urls["1x"]}")${at}`;
 }
 
-// The decimal separator of the user's first language, as a UTF-16 code. Not Intl's default
-// locale: English builds and headless browsers keep that at en-US whatever the user prefers.
+// The decimal separator of the user's first language that the browser can read, as a UTF-16
+// code. Not Intl's default locale: English builds and headless browsers keep that at en-US
+// whatever the user prefers.
 function decimalSeparator() {
-  const language = navigator.languages?.[0] || navigator.language;
-  const parts = new Intl.NumberFormat(language).formatToParts(1.5);
-  return (parts.find((part) => part.type === "decimal")?.value ?? ".").charCodeAt(0);
+  for (const language of [...(navigator.languages ?? []), navigator.language]) {
+    try {
+      const parts = new Intl.NumberFormat(language).formatToParts(1.5);
+      return (parts.find((part) => part.type === "decimal")?.value ?? ".").charCodeAt(0);
+    } catch {
+      // Not a language tag, such as the "C" that a POSIX locale gives WebKitGTK: the next.
+    }
+  }
+  return ".".charCodeAt(0);
 }
 
 function fontOf(font, minimum = 0) {
