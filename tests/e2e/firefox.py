@@ -70,8 +70,12 @@ class Driver(web.Page):
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
             port = probe.getsockname()[1]
+        # A blank first window gives the address bar the focus, and navigating over BiDi
+        # leaves it there: the page would never have the focus that a person's page has.
+        # Opened on a page, the window keeps the focus in the page.
         self.process = subprocess.Popen(
-            ["firefox-esr", "--headless", f"--remote-debugging-port={port}", "--profile", folder],
+            ["firefox-esr", "--headless", f"--remote-debugging-port={port}", "--profile", folder,
+             "data:,"],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 30
         while True:
