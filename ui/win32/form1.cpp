@@ -7,6 +7,7 @@
 #include "paint.h"
 #include "pictures.h"
 #include "rules.h"
+#include "startup_trace.h"
 #include "tooltips.h"
 #include "wide_text.h"
 #include "window_owner.h"
@@ -40,6 +41,7 @@ RECT frameAt(int dpi) {
 Form1::Form1(HINSTANCE instance) : instance_(instance) {
     takeDesktopColours();
     OwnedWindowClass<Form1>::Register(instance, kClassName, DLGWINDOWEXTRA);
+    MarkPhase("classes registered");
     const RECT frame = frameAt(DpiOf(nullptr));
     // The window procedure takes the window on WM_NCCREATE and builds the controls on
     // WM_CREATE, both before CreateWindowExW returns.
@@ -55,9 +57,12 @@ LRESULT Form1::byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 void Form1::build(HWND window) {
     // A display of another scale than the system's has a window of its own size.
+    MarkPhase("frame created");
     const int dpi = DpiOf(window);
     setIcons(dpi);
+    MarkPhase("icons");
     appearance_.emplace(dpi);
+    MarkPhase("fonts");
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
         SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -65,10 +70,12 @@ void Form1::build(HWND window) {
     }
     CreateControls(window, instance_, appearance_->fonts(), dpi);
     hooks_.emplace(window, kBoxClicked);
+    MarkPhase("input hooks");
 }
 
 void Form1::show(int showCommand) const {
     ShowWindow(window(), showCommand);
+    MarkPhase("ShowWindow");
     // The focus starts on EXIT, set the dialog manager's way, which keeps it from there on.
     SendMessageW(window(), WM_NEXTDLGCTL,
                  reinterpret_cast<WPARAM>(ChildWindow(window(), FirstFocus())), TRUE);
@@ -87,6 +94,7 @@ void Form1::show(int showCommand) const {
 // input methods are off, and the client area waits the moment that takes.
 void Form1::finishAfterShown() {
     hooks_->turnOffInputMethods();
+    MarkPhase("input methods off");
 }
 
 // The big and small icons at the window's scale: Windows asks for their sizes at that scale,
@@ -164,6 +172,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
         PaintForm(self, *appearance_, background_, colours_, dove());
+        MarkFirstPaint();
         return 0;
     case WM_CTLCOLOREDIT: {
         const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
@@ -192,6 +201,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Tooltips wait for the pointer to rest on a control: they come with its first visit.
             if (!tips_) {
                 tips_.emplace(self, instance_, appearance_->dpi());
+                MarkPhase("tooltips");
             }
             return TRUE;
         }
