@@ -33,9 +33,14 @@ void addNameBefore(HWND form, HINSTANCE instance, const ControlSpec& control) {
     if (!box) {
         return;
     }
-    CreateWindowExW(0, L"STATIC", Widen(AccessibleName(*box)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0,
-                    0, 0, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance,
-                    nullptr);
+    HWND name = CreateWindowExW(
+        0, L"STATIC", Widen(AccessibleName(*box)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, form,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance, nullptr);
+    // A new child goes last in z-order; it moves to just below the window above its box.
+    HWND boxWindow = ChildWindow(form, control);
+    HWND above = GetWindow(boxWindow, GW_HWNDPREV);
+    SetWindowPos(name, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 // The kinds of child window, for the start-up benchmark's marks.
@@ -65,7 +70,6 @@ void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi) 
     const auto chain = TabChain();
     for (auto next = chain.begin(); next != chain.end(); ++next) {
         const ControlSpec* control = *next;
-        addNameBefore(form, instance, *control);
         const WindowClass windowClass = classOf(*control);
         const RECT box = RectOf(*control, dpi);
         HWND child = CreateWindowExW(
@@ -82,6 +86,12 @@ void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi) 
                 MarkPhase(groupOf(*control));
             }
         }
+    }
+}
+
+void AddNamesForScreenReaders(HWND form, HINSTANCE instance) {
+    for (const ControlSpec* control : TabChain()) {
+        addNameBefore(form, instance, *control);
     }
 }
 
