@@ -70,11 +70,12 @@ std::optional<double> PhaseTimes::medianStep(const std::string& phase) const {
 
 void PrintPhaseTable(const char* programLabel, const PhaseTimes& program, const char* bareLabel,
                      const PhaseTimes& bare) {
+    // The bare window's own phases go after the last one that the two share before them.
     std::vector<std::string> phases = program.phases();
+    auto place = phases.begin();
     for (const std::string& phase : bare.phases()) {
-        if (std::ranges::find(phases, phase) == phases.end()) {
-            phases.push_back(phase);
-        }
+        const auto found = std::ranges::find(phases, phase);
+        place = (found != phases.end() ? found : phases.insert(place, phase)) + 1;
     }
     std::printf("\nStart-up phases, median ms from the process's start (at) and from the mark "
                 "before (step):\n%-32s %10s %8s %12s %8s\n",
