@@ -59,7 +59,9 @@ test-reproducible: windows package web
 	tests/reproducible/rebuild_and_compare.sh
 
 # The calculation, then start-up against a bare window: the Linux program, trimwise.exe
-# under Wine at 100 and 150 per cent display scale, and the page in headless Chromium.
+# under Wine at 100 and 150 per cent display scale, and the page in headless Chromium. Under
+# Wine it is trimwise-traced.exe, the same program that also notes when each phase of its
+# start-up ends, as the bare window does: the two are shown side by side.
 bench: windows web
 	@scripts/deps.sh test
 	$(CMAKE) --workflow --preset bench
@@ -67,7 +69,7 @@ bench: windows web
 	./build/bench/startup/trimwise-bench-startup
 	for dpi in 96 144; do \
 		bench/startup/wine_startup.py build/bench/startup/trimwise-bench-startup \
-			build-windows/ui/win32/trimwise.exe build-windows/bench/startup/trimwise-bare-window.exe \
+			build-windows/ui/win32/trimwise-traced.exe build-windows/bench/startup/trimwise-bare-window.exe \
 			build/bench-wine-prefix 15 $$dpi || exit 1; \
 	done
 	/usr/bin/python3 bench/web/page_startup.py build-web/trimwise.html build-web/ui/web/trimwise.wasm

@@ -1,8 +1,10 @@
 // The yardstick for the start-up benchmark under Wine: the least a Win32 program does to show
 // a window with a line of text in the system's dialog font. It declares itself aware of the
-// display's scale as trimwise.exe does, so that both meet the same scaling.
+// display's scale as trimwise.exe does, so that both meet the same scaling. It marks the
+// start-up phases that it shares with trimwise.exe.
 
 #include "dpi.h"
+#include "startup_trace.h"
 
 #include <windows.h>
 
@@ -15,13 +17,20 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         PostQuitMessage(0);
         return 0;
     }
+    if (message == WM_PAINT) {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        trimwise::MarkFirstPaint();
+        return result;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show) {
+    trimwise::MarkPhase("entry");
     trimwise::DeclareDpiAwareness();
+    trimwise::MarkPhase("DPI awareness declared");
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = BareWindowProc;
@@ -32,6 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     if (RegisterClassExW(&windowClass) == 0) {
         return 1;
     }
+    trimwise::MarkPhase("classes registered");
 
     // Its size grows with the display's scale, as a window aware of it does.
     const int dpi = trimwise::DpiOf(nullptr);
@@ -41,13 +51,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     if (window == nullptr) {
         return 1;
     }
+    trimwise::MarkPhase("frame created");
     const HWND text =
         CreateWindowExW(0, L"STATIC", L"Balance point calculator", WS_CHILD | WS_VISIBLE,
                         MulDiv(10, dpi, 96), MulDiv(10, dpi, 96), MulDiv(260, dpi, 96),
                         MulDiv(20, dpi, 96), window, nullptr, instance, nullptr);
     SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
+    trimwise::MarkPhase("controls: label");
     ShowWindow(window, show);
+    trimwise::MarkPhase("ShowWindow");
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

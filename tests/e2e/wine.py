@@ -10,7 +10,7 @@ import time
 from pathlib import Path
 
 from driver import Failure, holds, reading_from_places, run_locale
-from x11 import TITLE_PATTERN, XFrontEnd, run
+from x11 import TITLE_PATTERN, XFrontEnd, run, wait_until
 
 
 def quiet(*command):
@@ -180,8 +180,30 @@ class Driver(WineProgram):
         finally:
             self.set_text_colour("0 0 0")
 
+    # The words of each box's label, with runs of spaces as one: its name to screen readers.
+    box_names = {"Text1": "Wing Area?", "Text2": "Average Chord?", "Text3": "Tail Area?",
+                 "Text4": "Tail Moment?", "Text5": "All Up Weight?", "Text7": "Wing Area =",
+                 "Text8": "Wing Loading =", "Text9": "C.G. Position =",
+                 "Text11": "Tail Volume ="}
+
     def own_checks(self):
-        return [self.check_alt_f4]
+        return [self.check_alt_f4, self.check_box_names]
+
+    def check_box_names(self, harness):
+        """Each box is named by the hidden static text just before it, which the window
+        makes once it is painted."""
+        harness.start("names")
+        want = {",".join(map(str, self.layout.boxes[box])): name
+                for box, name in self.box_names.items()}
+        said = []
+
+        def named():
+            said[:] = self.ask("names")
+            return dict(line.split(" ", 1) for line in said) == want
+
+        holds(wait_until(5, named), f"the boxes' names for screen readers: {said}")
+        self.press("alt+F4")
+        harness.expect_exit("closing the window after reading the boxes' names")
 
     def check_alt_f4(self, harness):
         harness.start("close")

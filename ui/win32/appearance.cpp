@@ -2,6 +2,7 @@
 
 #include "geometry.h"
 #include "pictures.h"
+#include "startup_trace.h"
 
 namespace trimwise {
 
@@ -17,6 +18,7 @@ Appearance::Appearance(int dpi) : dpi_(dpi), fonts_(dpi), cursors_(dpi) {}
 HBITMAP Appearance::dove(const Pixels& decoded) {
     if (!dove_) {
         dove_ = ToBitmap(AtScale(decoded, dpi_));
+        MarkPhase("pictures decoded and scaled");
     }
     return dove_.get();
 }

@@ -26,9 +26,12 @@ inline constexpr int kFirstControlId = 100;
     return {box.left, box.top, box.right, box.bottom};
 }
 
-// Creates the child windows in tab order, the order in which Tab walks them, each box after
-// the hidden static text that names it to screen readers.
+// Creates the child windows in tab order, the order in which Tab walks them.
 void CreateControls(HWND form, HINSTANCE instance, const Fonts& fonts, int dpi);
+
+// Puts just before each box in z-order the hidden static text that names it to screen
+// readers. Nothing on screen needs them, so they come once the window is painted.
+void AddNamesForScreenReaders(HWND form, HINSTANCE instance);
 
 // Puts the child windows at their places for that many dots per inch, in those fonts.
 void PlaceControls(HWND form, const Fonts& fonts, int dpi);

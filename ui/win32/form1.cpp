@@ -7,6 +7,7 @@
 #include "paint.h"
 #include "pictures.h"
 #include "rules.h"
+#include "startup_trace.h"
 #include "tooltips.h"
 #include "wide_text.h"
 #include "window_owner.h"
@@ -19,6 +20,8 @@ constexpr wchar_t kClassName[] = L"Form1";
 constexpr UINT kBoxClicked = WM_APP + 1;
 // Posted once the window is shown, so that what it starts runs with the frame on screen.
 constexpr UINT kAfterShown = WM_APP + 2;
+// Posted at the end of the first WM_PAINT, for what nothing on screen needs.
+constexpr UINT kAfterFirstPaint = WM_APP + 3;
 // Sent from Windows 10 1703 on; the headers name it only for builds that need that version.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 // The frame the window's row asks for, around children it paints between.
@@ -40,6 +43,7 @@ RECT frameAt(int dpi) {
 Form1::Form1(HINSTANCE instance) : instance_(instance) {
     takeDesktopColours();
     OwnedWindowClass<Form1>::Register(instance, kClassName, DLGWINDOWEXTRA);
+    MarkPhase("classes registered");
     const RECT frame = frameAt(DpiOf(nullptr));
     // The window procedure takes the window on WM_NCCREATE and builds the controls on
     // WM_CREATE, both before CreateWindowExW returns.
@@ -55,9 +59,13 @@ LRESULT Form1::byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 void Form1::build(HWND window) {
     // A display of another scale than the system's has a window of its own size.
+    MarkPhase("frame created");
     const int dpi = DpiOf(window);
-    setIcons(dpi);
+    // The title bar's; the big one, for the task switcher, comes after the first paint.
+    setIcon(false, dpi);
+    MarkPhase("small icon");
     appearance_.emplace(dpi);
+    MarkPhase("fonts");
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
         SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -65,10 +73,13 @@ void Form1::build(HWND window) {
     }
     CreateControls(window, instance_, appearance_->fonts(), dpi);
     hooks_.emplace(window, kBoxClicked);
+    MarkPhase("input hooks");
 }
 
-void Form1::show(int showCommand) const {
+void Form1::show(int showCommand) {
+    GetCursorPos(&pointerWhenShown_);
     ShowWindow(window(), showCommand);
+    MarkPhase("ShowWindow");
     // The focus starts on EXIT, set the dialog manager's way, which keeps it from there on.
     SendMessageW(window(), WM_NEXTDLGCTL,
                  reinterpret_cast<WPARAM>(ChildWindow(window(), FirstFocus())), TRUE);
@@ -87,17 +98,36 @@ void Form1::show(int showCommand) const {
 // input methods are off, and the client area waits the moment that takes.
 void Form1::finishAfterShown() {
     hooks_->turnOffInputMethods();
+    MarkPhase("input methods off");
 }
 
-// The big and small icons at the window's scale: Windows asks for their sizes at that scale,
-// and the window holds the new ones before the old ones go.
+void Form1::finishAfterFirstPaint() {
+    AddNamesForScreenReaders(window(), instance_);
+    MarkPhase("name labels");
+    setIcon(true, appearance_->dpi());
+    MarkPhase("big icon");
+}
+
+// Tooltips come with the first move of the pointer over the window once it is painted, in
+// time for its first hover: a window that appears under a resting pointer loads nothing more.
+bool Form1::tipsMayLoad() const {
+    POINT at{};
+    GetCursorPos(&at);
+    return painted_ && (at.x != pointerWhenShown_.x || at.y != pointerWhenShown_.y);
+}
+
+// The big or small icon at the window's scale: Windows asks for its size at that scale, and
+// the window holds the new one before the old one goes.
+void Form1::setIcon(bool big, int dpi) {
+    Icon icon = ApplicationIcon(instance_, SystemMetric(big ? SM_CXICON : SM_CXSMICON, dpi));
+    SendMessageW(window(), WM_SETICON, big ? ICON_BIG : ICON_SMALL,
+                 reinterpret_cast<LPARAM>(icon.get()));
+    (big ? bigIcon_ : smallIcon_) = std::move(icon);
+}
+
 void Form1::setIcons(int dpi) {
-    Icon big = ApplicationIcon(instance_, SystemMetric(SM_CXICON, dpi));
-    Icon small = ApplicationIcon(instance_, SystemMetric(SM_CXSMICON, dpi));
-    SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
-    SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
-    bigIcon_ = std::move(big);
-    smallIcon_ = std::move(small);
+    setIcon(true, dpi);
+    setIcon(false, dpi);
 }
 
 // With high contrast on the labels, boxes and button take the user's colours, and the
@@ -164,6 +194,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
         PaintForm(self, *appearance_, background_, colours_, dove());
+        if (!painted_) {
+            painted_ = true;
+            PostMessageW(self, kAfterFirstPaint, 0, 0);
+        }
+        MarkFirstPaint();
         return 0;
     case WM_CTLCOLOREDIT: {
         const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
@@ -189,9 +224,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HCURSOR cursor = appearance_->cursors().over(self, reinterpret_cast<HWND>(wParam),
                                                          LOWORD(lParam), appearance_->dpi())) {
             SetCursor(cursor);
-            // Tooltips wait for the pointer to rest on a control: they come with its first visit.
-            if (!tips_) {
+            if (!tips_ && tipsMayLoad()) {
                 tips_.emplace(self, instance_, appearance_->dpi());
+                MarkPhase("tooltips");
             }
             return TRUE;
         }
@@ -245,6 +280,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kAfterShown:
         finishAfterShown();
+        return 0;
+    case kAfterFirstPaint:
+        finishAfterFirstPaint();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -26,7 +26,7 @@ public:
     Form1& operator=(const Form1&) = delete;
 
     [[nodiscard]] HWND window() const noexcept { return window_.get(); }
-    void show(int showCommand) const;
+    void show(int showCommand);
 
     [[nodiscard]] std::string boxText(Box box) const override;
     void setBoxText(Box box, std::string_view text) override;
@@ -40,7 +40,10 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void finishAfterShown();
+    void finishAfterFirstPaint();
+    [[nodiscard]] bool tipsMayLoad() const;
     void rescale(int dpi, const RECT& frame);
+    void setIcon(bool big, int dpi);
     void setIcons(int dpi);
     bool takeDesktopColours();
     void resetPointer() const;
@@ -61,6 +64,8 @@ private:
     Icon smallIcon_;
     std::optional<InputHooks> hooks_;
     std::optional<ToolTips> tips_;
+    bool painted_ = false;
+    POINT pointerWhenShown_{};
     HWND focusWhenMinimised_ = nullptr;
     // Last, so that the window goes first, while everything it uses still exists.
     Window window_;

@@ -1,13 +1,17 @@
 #include "dll_search.h"
 #include "dpi.h"
 #include "form1.h"
+#include "startup_trace.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
+    trimwise::MarkPhase("entry");
     trimwise::SearchSystemFolderForDlls();
+    trimwise::MarkPhase("DLL search set");
     trimwise::DeclareDpiAwareness();
+    trimwise::MarkPhase("DPI awareness declared");
     trimwise::Form1 form(instance);
     if (form.window() == nullptr) {
         return 1;

@@ -11,20 +11,18 @@ namespace {
 // Where the picture ends, should the window ever be larger, the ground colour shows; with
 // high contrast on, no picture lies behind the texts.
 void drawBackground(HDC dc, const RECT& client, const BackgroundPicture& background,
-                    const FormColours& colours, int dpi) {
-    const Brush ground(CreateSolidBrush(ToColorRef(colours.ground)));
-    FillRect(dc, &client, ground.get());
+                    const FormColours& colours, HBRUSH ground, int dpi) {
+    FillRect(dc, &client, ground);
     if (colours.backgroundPicture) {
         background.draw(dc, dpi);
     }
 }
 
 void drawLabel(HDC dc, const ControlSpec& label, const Appearance& appearance,
-               const FormColours& colours) {
+               const FormColours& colours, HBRUSH ground) {
     RECT box = RectOf(label, appearance.dpi());
     if (label.opaque) {
-        const Brush ground(CreateSolidBrush(ToColorRef(colours.ground)));
-        FillRect(dc, &box, ground.get());
+        FillRect(dc, &box, ground);
     }
     const Selection font(dc, appearance.fonts()[label.font]);
     SetTextColor(dc, ToColorRef(colours.text(label.colour)));
@@ -56,7 +54,9 @@ void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& backg
     const MemoryDc buffer(CreateCompatibleDC(screen.get()));
     const Bitmap canvas(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
     const Selection selected(buffer.get(), canvas.get());
-    drawBackground(buffer.get(), client, background, colours, appearance.dpi());
+    // One brush for the ground, behind the picture and the opaque labels alike.
+    const Brush ground(CreateSolidBrush(ToColorRef(colours.ground)));
+    drawBackground(buffer.get(), client, background, colours, ground.get(), appearance.dpi());
     SetBkMode(buffer.get(), TRANSPARENT);
     for (const ControlSpec* control : BackToFront()) {
         if (TakesFocus(*control)) {
@@ -66,7 +66,7 @@ void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& backg
             const RECT box = RectOf(*control, appearance.dpi());
             drawBlended(buffer.get(), appearance.dove(dove), box.left, box.top);
         } else {
-            drawLabel(buffer.get(), *control, appearance, colours);
+            drawLabel(buffer.get(), *control, appearance, colours, ground.get());
         }
     }
     const RECT& dirty = screen.dirty();

@@ -5,6 +5,7 @@
 #include "picture_files.h"
 #include "pixels.h"
 #include "rules.h"
+#include "startup_trace.h"
 
 #include <cstring>
 #include <optional>
@@ -45,6 +46,7 @@ HCURSOR PointerCursors::operator[](Pointer pointer) {
     Cursor& cursor = cursors_[static_cast<std::size_t>(pointer)];
     if (!cursor) {
         cursor = pointerCursor(pointer, side_);
+        MarkPhase("pointer made");
     }
     return cursor.get();
 }

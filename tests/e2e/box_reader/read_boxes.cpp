@@ -9,6 +9,9 @@
 //             none, or other>"; when an edit box has the focus "selection=<first>,<past
 //             last>"; then "active=<window, message or other>", where message is a dialog
 //             that the window owns, and while one is up "message=<its text>".
+//   names     one line per edit box, "<place> <name>": the text of the hidden static text
+//             just before it in z-order, which a screen reader takes for its name, or
+//             "(none)"
 //   minimise  the system command of the title bar's button, then waits until it is done
 //   restore   the system command of the taskbar's button, then waits until it is done
 // A request that fails answers "error <why>" instead.
@@ -164,6 +167,24 @@ void Report(HWND window) {
     }
 }
 
+// The answer to "names".
+void ReportNames(HWND window) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsClass(child, L"Edit")) {
+            continue;
+        }
+        const HWND before = GetWindow(child, GW_HWNDPREV);
+        std::wstring name = L"(none)";
+        if (before != nullptr && IsClass(before, L"Static") && IsWindowVisible(before) == FALSE &&
+            !TextOf(before, name)) {
+            std::puts("error the window does not answer");
+            return;
+        }
+        std::printf("%s %s\n", PlaceOf(child).c_str(), OneLine(trimwise::Narrow(name)).c_str());
+    }
+}
+
 // Sends a system command as the title bar or the taskbar would, and waits for the window to
 // be minimised or not, as asked.
 void Command(HWND window, WPARAM command, bool minimised) {
@@ -188,6 +209,8 @@ int main() {
             std::puts("error no window titled \"Trimwise V1.2\"");
         } else if (asked == "read") {
             Report(window);
+        } else if (asked == "names") {
+            ReportNames(window);
         } else if (asked == "minimise") {
             Command(window, SC_MINIMIZE, true);
         } else if (asked == "restore") {
