@@ -1,6 +1,8 @@
 #include "airliner_vector.h"
 
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace trimwise::artwork {
 
@@ -75,14 +77,17 @@ void Draw(SupersampledCanvas& canvas, const Affine& placement, const Path& part,
 } // namespace
 
 void DrawAirliner(SupersampledCanvas& canvas, const Affine& placement) {
+    // The metal parts, whose roots the fuselage covers: the far wing, the fin, the tailplane
+    // and the near wing.
     const Brush metal = Hatching();
-    // The far wing, the fin and the tailplane, then the near wing: their roots go under
-    // the fuselage, drawn over them.
-    Draw(canvas, placement, Outline({{9.5, 0.5}, {13.5, 0.5}, {20.5, 12.0}, {14.1, 12.0}}), metal);
-    Draw(canvas, placement, Outline({{1.5, 1.5}, {4.5, 1.5}, {7.8, 10.5}, {1.5, 10.5}}), metal);
-    Draw(canvas, placement,
-         Outline({{1.5, 12.5}, {8.2, 14.6}, {4.5, 19.5}, {0.5, 19.5}, {1.5, 18.2}}), metal);
-    Draw(canvas, placement, Outline({{14.0, 15.5}, {21.5, 16.5}, {8.5, 29.5}, {4.5, 29.5}}), metal);
+    for (const Path& part : {
+             Outline({{9.5, 0.5}, {13.5, 0.5}, {20.5, 12.0}, {14.1, 12.0}}),
+             Outline({{1.5, 1.5}, {4.5, 1.5}, {7.8, 10.5}, {1.5, 10.5}}),
+             Outline({{1.5, 12.5}, {8.2, 14.6}, {4.5, 19.5}, {0.5, 19.5}, {1.5, 18.2}}),
+             Outline({{14.0, 15.5}, {21.5, 16.5}, {8.5, 29.5}, {4.5, 29.5}}),
+         }) {
+        Draw(canvas, placement, part, metal);
+    }
     Draw(canvas, placement, Fuselage(), kWhite);
     canvas.fill(Windscreen(), placement, kBlue);
     // A row of windows along the cabin.
