@@ -147,4 +147,27 @@ TEST(ArtworkGeneratorUsage, RefusesAMissingFolder) {
     EXPECT_NE(generator.exitCode(), 0);
 }
 
+// A launcher may cut the maskable icon to any shape that keeps the central circle of 80 % of
+// its side, so the airliner must lie wholly inside it, on the ground that fills the rest.
+TEST(WebAppIcon, MaskablePictureStaysInTheSafeCircle) {
+    const QImage icon(kCommitted + QStringLiteral("/web/icon-maskable-512.png"));
+    ASSERT_FALSE(icon.isNull());
+    const QRgb ground = icon.pixel(0, 0);
+    const double middle = icon.width() / 2.0;
+    const double radius = 0.4 * icon.width();
+    int outside = 0;
+    int inside = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const double dx = x + 0.5 - middle;
+            const double dy = y + 0.5 - middle;
+            if (icon.pixel(x, y) != ground) {
+                ++(dx * dx + dy * dy > radius * radius ? outside : inside);
+            }
+        }
+    }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(inside, 0);
+}
+
 } // namespace

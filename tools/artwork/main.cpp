@@ -85,7 +85,7 @@ void WriteAll(const QDir& folder) {
     if (!folder.mkpath("web")) {
         throw std::runtime_error("cannot make " + folder.filePath("web").toStdString());
     }
-    for (const WebAppFile& file : WebAppFiles(airliner)) {
+    for (const WebAppFile& file : WebAppFiles()) {
         Write(folder, QStringLiteral("web/") + file.name, file.bytes);
     }
 }

@@ -1,46 +1,61 @@
 #include "web_app.h"
 
-#include "desktop_icons.h"
-#include "ico_writer.h"
+#include "airliner_vector.h"
 #include "png_writer.h"
+#include "rasteriser.h"
 #include "style.h"
 
 #include <QImage>
+#include <optional>
+#include <stdexcept>
 
 namespace trimwise::artwork {
 namespace {
 
 // The design's box green as the icons' ground and the browser's bar, the window's face
 // behind the page while it starts.
-constexpr Rgb kThemeColour = kBoxGreen;
-constexpr Rgb kBackgroundColour = kButtonFace;
+constexpr trimwise::Rgb kThemeColour = kBoxGreen;
+constexpr trimwise::Rgb kBackgroundColour = kButtonFace;
 
-// The picture sides for the opaque icons: a maskable icon's picture must fit in the central
-// circle of 80 % of its side, so the design goes in at 8 whole pixels a pixel (a 256-pixel
-// square, whose corners reach 72 % of the side); the touch icon keeps a small margin.
+// The sides of the airliner's design square: on the transparent icons it fills the icon; a
+// maskable icon's picture must fit in the central circle of 80 % of its side, which the
+// fin's corner, 20.5 units from the middle, leaves at 9.5 pixels a unit; the touch icon keeps
+// a small margin.
 constexpr int kMaskableSide = 512;
-constexpr int kMaskablePicture = 256;
+constexpr int kMaskablePicture = 304;
 constexpr int kTouchSide = 180;
 constexpr int kTouchPicture = 160;
 
-// The picture centred on an opaque square of `colour`; the icons' pixels are either fully
-// drawn or fully clear, so no blending is needed.
-QImage OnGround(const QImage& picture, int side, Rgb colour) {
-    QImage result(side, side, QImage::Format_RGB32);
-    result.fill(qRgb(colour.red, colour.green, colour.blue));
-    const int offset = (side - picture.width()) / 2;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const QRgb pixel = picture.pixel(x, y);
-            if (qAlpha(pixel) != 0) {
-                result.setPixel(offset + x, offset + y, pixel);
-            }
-        }
+// The middle of the airliner's outline in its design square, put at the icon's centre.
+constexpr Point kAirlinerMiddle{16.5, 15.0};
+
+// The airliner drawn `picture` pixels to its design square in the middle of a `side` square,
+// on `ground` where one is given.
+QImage Icon(int side, int picture, const std::optional<trimwise::Rgb>& ground = std::nullopt) {
+    SupersampledCanvas canvas(side, side);
+    if (ground) {
+        Path square;
+        square.moveTo({0.0, 0.0});
+        square.lineTo({side * 1.0, 0.0});
+        square.lineTo({side * 1.0, side * 1.0});
+        square.lineTo({0.0, side * 1.0});
+        canvas.fill(square, Affine{}, Rgb{ground->red, ground->green, ground->blue});
     }
-    return result;
+    const double scale = picture / kAirlinerSide;
+    DrawAirliner(canvas, Affine{}
+                             .translated({side / 2.0, side / 2.0})
+                             .scaled(scale, scale)
+                             .translated({-kAirlinerMiddle.x, -kAirlinerMiddle.y}));
+    QImage image = canvas.resolve();
+    // On a ground every pixel is opaque, so the pixels are already those of RGB32; a
+    // conversion would go through Qt's processor-dependent code.
+    if (ground && !image.reinterpretAsFormat(QImage::Format_RGB32)) {
+        throw std::logic_error("an icon on its ground is not opaque RGB32");
+    }
+    return image;
 }
 
-QString Hex(Rgb colour) {
+QString Hex(trimwise::Rgb colour) {
     return QStringLiteral("#%1%2%3")
         .arg(colour.red, 2, 16, QLatin1Char('0'))
         .arg(colour.green, 2, 16, QLatin1Char('0'))
@@ -71,15 +86,14 @@ QByteArray Manifest() {
 
 } // namespace
 
-std::vector<WebAppFile> WebAppFiles(const std::vector<IconImage>& airliner) {
-    const auto icon = [&airliner](int size) { return ToImage(DesktopIcon(airliner, size)); };
+std::vector<WebAppFile> WebAppFiles() {
     return {
-        {QStringLiteral("icon-192.png"), EncodePng(icon(192))},
-        {QStringLiteral("icon-512.png"), EncodePng(icon(512))},
+        {QStringLiteral("icon-192.png"), EncodePng(Icon(192, 192))},
+        {QStringLiteral("icon-512.png"), EncodePng(Icon(512, 512))},
         {QStringLiteral("icon-maskable-512.png"),
-         EncodePng(OnGround(icon(kMaskablePicture), kMaskableSide, kThemeColour))},
+         EncodePng(Icon(kMaskableSide, kMaskablePicture, kThemeColour))},
         {QStringLiteral("apple-touch-icon.png"),
-         EncodePng(OnGround(icon(kTouchPicture), kTouchSide, kThemeColour))},
+         EncodePng(Icon(kTouchSide, kTouchPicture, kThemeColour))},
         {QStringLiteral("manifest.webmanifest"), Manifest()},
     };
 }

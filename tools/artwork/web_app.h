@@ -1,7 +1,5 @@
 #pragma once
 
-#include "icon_grid.h"
-
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -14,10 +12,10 @@ struct WebAppFile {
     QByteArray bytes;
 };
 
-// The home-screen icons of the page, drawn from the window icon's design `airliner`: plain
+// The home-screen icons of the page, the window icon's airliner drawn at their sizes: plain
 // ones at 192 and 512 pixels, a maskable one whose picture stays inside the circle that any
 // mask leaves, and Apple's 180-pixel touch icon, the last two on the design's green; and the
 // web app manifest that names them, with the window's colours.
-[[nodiscard]] std::vector<WebAppFile> WebAppFiles(const std::vector<IconImage>& airliner);
+[[nodiscard]] std::vector<WebAppFile> WebAppFiles();
 
 } // namespace trimwise::artwork
