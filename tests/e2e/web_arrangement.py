@@ -60,7 +60,8 @@ def emulate(driver, ratio=None, touch=False):
 def on(driver, harness, what, viewport, ratio, touch):
     """The page started afresh on a device."""
     emulated = ratio is not None
-    if emulated and driver.browser is not None:
+    driver.browser_up()
+    if emulated:
         emulate(driver)
     driver.set_viewport(*viewport)
     if emulated:
