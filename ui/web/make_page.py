@@ -63,8 +63,8 @@ def write(path, text):
 
 
 def write_site(page, worker, folder, site):
-    """index.html, the files of assets/web, and the worker whose cache is named by the
-    page's hash, so that every build of another page replaces it."""
+    """index.html, the files of assets/web, and the worker whose cache is named by the hash
+    of all it keeps, so that every build that changes the page or an icon replaces it."""
     site = Path(site)
     site.mkdir(parents=True, exist_ok=True)
     index = page.replace("@SITE_LINKS@", SITE_LINKS).replace("@SITE_POLICY@", SITE_POLICY)
@@ -72,7 +72,10 @@ def write_site(page, worker, folder, site):
     made = sorted(path.name for path in (Path(folder) / "web").iterdir())
     for name in made:
         shutil.copyfile(Path(folder) / "web" / name, site / name)
-    cache = "trimwise-" + hashlib.sha256(index.encode("utf-8")).hexdigest()[:16]
+    kept_bytes = hashlib.sha256(index.encode("utf-8"))
+    for name in made:
+        kept_bytes.update((site / name).read_bytes())
+    cache = "trimwise-" + kept_bytes.hexdigest()[:16]
     kept = json.dumps(["./", "index.html", *made])
     text = open(worker, encoding="utf-8").read()
     write(site / "sw.js", text.replace("@CACHE@", cache).replace("@FILES@", kept))

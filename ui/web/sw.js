@@ -1,6 +1,6 @@
 // The site's service worker: it keeps the page, its manifest and its icons when it is
 // installed and serves them from there, so the page opens with no network. A new build has
-// a new cache name, from its page's hash, and the old cache goes when the new worker takes over.
+// a new cache name, from the hash of what it keeps, and the old cache goes when the new worker takes over.
 const CACHE = "@CACHE@";
 const FILES = @FILES@;
 
