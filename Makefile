@@ -45,7 +45,8 @@ package:
 	mkdir -p build && cp build-package/deb/trimwise_*_amd64.deb build/
 
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a short fuzz run of the calculation, and trimwise.exe, the package and the page built twice.
+# a short fuzz run of the calculation, and trimwise.exe, its installer, the package, the page
+# and its site built twice.
 test:
 	@scripts/deps.sh test
 	@$(MAKE) --no-print-directory windows web test-suite test-asan test-fuzz test-reproducible

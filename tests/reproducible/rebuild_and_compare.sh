@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds trimwise.exe, the Debian package, the page and every file of its site once more, from
-# a fresh clone of the tree's sources at another path, later, under another umask and time
-# zone, and checks that they come out as the very same files as the tree's own (make windows
-# package web). Where they differ,
-# diffoscope says how; its whole report goes to build/artifacts/reproducible/.
+# Builds trimwise.exe, its installer, the Debian package, the page and every file of its site
+# once more, from a fresh clone of the tree's sources at another path, later, under another
+# umask and time zone, and checks that they come out as the very same files as the tree's own
+# (make windows package web). Where they differ, diffoscope says how; its whole report goes to
+# build/artifacts/reproducible/.
 #   tests/reproducible/rebuild_and_compare.sh
 set -euo pipefail
 
