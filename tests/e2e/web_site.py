@@ -8,7 +8,6 @@ WebAssembly, says what it needs instead of staying blank.
 
 import re
 import subprocess
-import time
 import urllib.error
 import urllib.request
 from pathlib import Path
@@ -34,20 +33,13 @@ def serve(site, log):
     return server, f"http://127.0.0.1:{port.group(1)}/"
 
 
-def wait_until_ready(driver, what):
-    deadline = time.monotonic() + 10
-    while driver.script("return document.documentElement.dataset.trimwise") != "ready":
-        holds(time.monotonic() < deadline, f"{what}: the page did not start")
-        time.sleep(0.05)
-
-
 def check_installs(driver, url):
     driver.browser_up()
     driver.open(url)
-    wait_until_ready(driver, "served")
+    driver.wait_for_state("ready", 10.0, "served: the page did not start")
     driver.async_script("navigator.serviceWorker.ready.then(() => arguments[0](true))")
     driver.open(url)
-    wait_until_ready(driver, "served again")
+    driver.wait_for_state("ready", 10.0, "served again: the page did not start")
     holds(driver.script("return navigator.serviceWorker.controller !== null"),
           "after a reload no service worker controls the page")
     print("ok: after a reload the site's service worker controls the page")
@@ -62,7 +54,7 @@ def check_offline(driver, harness, url):
     holds(not reachable(url), f"{url} still answers after the server stopped")
     driver.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
     driver.open(url)
-    wait_until_ready(driver, "offline")
+    driver.wait_for_state("ready", 10.0, "offline: the page did not start")
     typed, results = harness.s["worked_case"]
     harness.check_calculations([("the worked case with the server gone", typed, typed, results)])
 

@@ -180,12 +180,6 @@ class Driver(WineProgram):
         finally:
             self.set_text_colour("0 0 0")
 
-    # The words of each box's label, with runs of spaces as one: its name to screen readers.
-    box_names = {"Text1": "Wing Area?", "Text2": "Average Chord?", "Text3": "Tail Area?",
-                 "Text4": "Tail Moment?", "Text5": "All Up Weight?", "Text7": "Wing Area =",
-                 "Text8": "Wing Loading =", "Text9": "C.G. Position =",
-                 "Text11": "Tail Volume ="}
-
     def own_checks(self):
         return [self.check_alt_f4, self.check_box_names]
 
@@ -194,7 +188,7 @@ class Driver(WineProgram):
         makes once it is painted."""
         harness.start("names")
         want = {",".join(map(str, self.layout.boxes[box])): name
-                for box, name in self.box_names.items()}
+                for box, name in self.kit.scenarios["screen_reader_names"].items()}
         said = []
 
         def named():
