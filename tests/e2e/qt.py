@@ -202,7 +202,7 @@ class Driver(XFrontEnd):
             self.extra_env = {}
 
     def own_checks(self):
-        return [self.check_screen_reader_view, self.check_no_display]
+        return [self.check_screen_reader_view, self.check_no_display, self.check_window_icon]
 
     def check_screen_reader_view(self, harness):
         """As a screen reader finds it: the boxes named by their labels, and EXIT pressed

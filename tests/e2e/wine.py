@@ -181,7 +181,7 @@ class Driver(WineProgram):
             self.set_text_colour("0 0 0")
 
     def own_checks(self):
-        return [self.check_alt_f4, self.check_box_names]
+        return [self.check_alt_f4, self.check_box_names, self.check_window_icon]
 
     def check_box_names(self, harness):
         """Each box is named by the hidden static text just before it, which the window

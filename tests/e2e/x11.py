@@ -4,9 +4,11 @@ with xdotool, the clipboard through xclip, pictures and pointers through the C++
 
 import os
 import re
+import struct
 import subprocess
 import tempfile
 import time
+from pathlib import Path
 
 from driver import Failure, FrontEnd, holds, run_locale
 
@@ -28,6 +30,33 @@ def wait_until(seconds, condition):
             return False
         time.sleep(0.02)
     return True
+
+
+def icon_file_pictures(path):
+    """The pictures of an icon file of palette bitmaps, as {(width, height): pixels}, each
+    pixel ARGB from the top row, and 0 where the mask makes it clear."""
+    data = Path(path).read_bytes()
+    pictures = {}
+    for entry in range(struct.unpack_from("<H", data, 4)[0]):
+        offset = struct.unpack_from("<I", data, 6 + 16 * entry + 12)[0]
+        width, height, _, bits = struct.unpack_from("<iiHH", data, offset + 4)
+        height //= 2  # the colours and the mask
+        holds(bits <= 8, f"{path} has a picture of {bits} bits a pixel, not of a palette")
+        palette = offset + 40
+        colours = palette + 4 * (1 << bits)
+        stride, mask_stride = (width * bits + 31) // 32 * 4, (width + 31) // 32 * 4
+        mask = colours + stride * height
+        pixels = []
+        for row in reversed(range(height)):
+            for x in range(width):
+                bit = x * bits
+                index = data[colours + row * stride + bit // 8] >> (8 - bits - bit % 8)
+                index &= (1 << bits) - 1
+                clear = data[mask + row * mask_stride + x // 8] >> (7 - x % 8) & 1
+                blue, green, red = data[palette + 4 * index:palette + 4 * index + 3]
+                pixels.append(0 if clear else 0xFF000000 | red << 16 | green << 8 | blue)
+        pictures[(width, height)] = pixels
+    return pictures
 
 
 def private_display(screen="1024x768"):
@@ -151,6 +180,31 @@ class XFrontEnd(FrontEnd):
                                             check=False).split()[-1:] == [owner]:
                 return True
         return False
+
+    def window_icon(self):
+        """The pictures the window gives the desktop for its icon, as icon_file_pictures
+        gives a file's: the colour of a clear pixel counts as 0."""
+        said = run("xprop", "-id", self.window, "-notype", "-f", "_NET_WM_ICON", "32c",
+                   "=$0+\n", "_NET_WM_ICON")
+        words = [int(word) for word in re.findall(r"\d+", said.partition("=")[2])]
+        pictures = {}
+        while len(words) >= 2:
+            width, height = words[:2]
+            pixels = words[2:2 + width * height]
+            pictures[(width, height)] = [pixel if pixel >> 24 else 0 for pixel in pixels]
+            del words[:2 + width * height]
+        return pictures
+
+    def check_window_icon(self, harness):
+        """At the design's scale the window's icon is the program's, in each size it comes
+        in."""
+        harness.start("icon")
+        want = icon_file_pictures(self.kit.assets / "WindowIcon.ico")
+        got = self.window_icon()
+        holds(all(got.get(size) == pixels for size, pixels in want.items()),
+              f"the window's icon comes in {sorted(got)}, not in {sorted(want)} with the "
+              "icon file's pixels")
+        self.kill()
 
     def grab(self, picture, parts):
         return run(self.kit.grabber, self.window, str(picture), *parts).splitlines()

@@ -40,9 +40,11 @@ RECT frameAt(int dpi) {
 
 } // namespace
 
-Form1::Form1(HINSTANCE instance) : instance_(instance) {
+Form1::Form1(HINSTANCE instance)
+    : instance_(instance), classIcons_(LoadApplicationIcons(instance, DpiOf(nullptr))),
+      windowClass_(instance, kClassName, DLGWINDOWEXTRA, classIcons_.big.get(),
+                   classIcons_.small.get()) {
     takeDesktopColours();
-    OwnedWindowClass<Form1>::Register(instance, kClassName, DLGWINDOWEXTRA);
     MarkPhase("classes registered");
     const RECT frame = frameAt(DpiOf(nullptr));
     // The window procedure takes the window on WM_NCCREATE and builds the controls on
@@ -61,25 +63,21 @@ void Form1::build(HWND window) {
     // A display of another scale than the system's has a window of its own size.
     MarkPhase("frame created");
     const int dpi = DpiOf(window);
-    // The title bar's; the big one, for the task switcher, comes after the first paint.
-    setIcon(false, dpi);
-    MarkPhase("small icon");
     appearance_.emplace(dpi);
     MarkPhase("fonts");
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
         SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        setIcons(dpi);
     }
     CreateControls(window, instance_, appearance_->fonts(), dpi);
-    hooks_.emplace(window, kBoxClicked);
-    MarkPhase("input hooks");
 }
 
 void Form1::show(int showCommand) {
-    GetCursorPos(&pointerWhenShown_);
     ShowWindow(window(), showCommand);
     MarkPhase("ShowWindow");
+    GetCursorPos(&pointerWhenShown_);
     // The focus starts on EXIT, set the dialog manager's way, which keeps it from there on.
     SendMessageW(window(), WM_NEXTDLGCTL,
                  reinterpret_cast<WPARAM>(ChildWindow(window(), FirstFocus())), TRUE);
@@ -94,9 +92,12 @@ void Form1::show(int showCommand) {
 }
 
 // This runs once ShowWindow has put the frame on screen, but before the first WM_PAINT: a
-// posted message comes before input and before painting. So no key reaches a box before the
-// input methods are off, and the client area waits the moment that takes.
+// posted message comes before input and before painting. So no key or click reaches a box
+// before its hooks are in and its input method is off, and the client area waits the moment
+// that takes.
 void Form1::finishAfterShown() {
+    hooks_.emplace(window(), kBoxClicked);
+    MarkPhase("input hooks");
     hooks_->turnOffInputMethods();
     MarkPhase("input methods off");
 }
@@ -104,8 +105,6 @@ void Form1::finishAfterShown() {
 void Form1::finishAfterFirstPaint() {
     AddNamesForScreenReaders(window(), instance_);
     MarkPhase("name labels");
-    setIcon(true, appearance_->dpi());
-    MarkPhase("big icon");
 }
 
 // Tooltips come with the first move of the pointer over the window once it is painted, in
@@ -116,18 +115,14 @@ bool Form1::tipsMayLoad() const {
     return painted_ && (at.x != pointerWhenShown_.x || at.y != pointerWhenShown_.y);
 }
 
-// The big or small icon at the window's scale: Windows asks for its size at that scale, and
-// the window holds the new one before the old one goes.
-void Form1::setIcon(bool big, int dpi) {
-    Icon icon = ApplicationIcon(instance_, SystemMetric(big ? SM_CXICON : SM_CXSMICON, dpi));
-    SendMessageW(window(), WM_SETICON, big ? ICON_BIG : ICON_SMALL,
-                 reinterpret_cast<LPARAM>(icon.get()));
-    (big ? bigIcon_ : smallIcon_) = std::move(icon);
-}
-
+// Icons at a scale other than the system's, which the class's are drawn for: Windows asks
+// for their sizes at the window's scale, and the window holds the new ones before the old
+// ones go.
 void Form1::setIcons(int dpi) {
-    setIcon(true, dpi);
-    setIcon(false, dpi);
+    ApplicationIcons icons = LoadApplicationIcons(instance_, dpi);
+    SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
+    SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
+    windowIcons_ = std::move(icons);
 }
 
 // With high contrast on the labels, boxes and button take the user's colours, and the

@@ -43,7 +43,6 @@ private:
     void finishAfterFirstPaint();
     [[nodiscard]] bool tipsMayLoad() const;
     void rescale(int dpi, const RECT& frame);
-    void setIcon(bool big, int dpi);
     void setIcons(int dpi);
     bool takeDesktopColours();
     void resetPointer() const;
@@ -54,14 +53,17 @@ private:
     [[nodiscard]] HWND box(Box which) const noexcept;
 
     HINSTANCE instance_;
+    // At the system's scale; the class shows them, and so must outlive it.
+    ApplicationIcons classIcons_;
+    OwnedWindowClass<Form1> windowClass_;
     BackgroundPicture background_;
     FormColours colours_;
     Brush boxBrush_;
     // Decoded at the first paint, once the window is on screen.
     std::optional<Pixels> dove_;
     std::optional<Appearance> appearance_;
-    Icon bigIcon_;
-    Icon smallIcon_;
+    // At the window's scale, where it is not the system's.
+    ApplicationIcons windowIcons_;
     std::optional<InputHooks> hooks_;
     std::optional<ToolTips> tips_;
     bool painted_ = false;

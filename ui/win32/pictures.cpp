@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "dpi.h"
 #include "embedded_files.h"
 #include "geometry.h"
 #include "picture_files.h"
@@ -66,10 +67,13 @@ Bitmap ToBitmap(const Pixels& pixels) {
     return bitmap;
 }
 
-Icon ApplicationIcon(HINSTANCE instance, int size) {
-    constexpr WORD kIconGroup = 1;
-    return Icon(static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kIconGroup), IMAGE_ICON, size, size, 0)));
+ApplicationIcons LoadApplicationIcons(HINSTANCE instance, int dpi) {
+    const auto load = [instance](int size) {
+        constexpr WORD kIconGroup = 1;
+        return Icon(static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(kIconGroup), IMAGE_ICON, size, size, 0)));
+    };
+    return {load(SystemMetric(SM_CXICON, dpi)), load(SystemMetric(SM_CXSMICON, dpi))};
 }
 
 } // namespace trimwise

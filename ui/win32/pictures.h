@@ -28,7 +28,12 @@ private:
 // Pixels as a bitmap GDI can draw and blend.
 [[nodiscard]] Bitmap ToBitmap(const Pixels& pixels);
 
-// The program's icon from its resources (icon group 1), at the given size.
-[[nodiscard]] Icon ApplicationIcon(HINSTANCE instance, int size);
+// The program's icon from its resources (icon group 1), at the sizes Windows asks for at a
+// scale: the big one for the task switcher, the small one for the title bar and the taskbar.
+struct ApplicationIcons {
+    Icon big;
+    Icon small;
+};
+[[nodiscard]] ApplicationIcons LoadApplicationIcons(HINSTANCE instance, int dpi);
 
 } // namespace trimwise

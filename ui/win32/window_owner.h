@@ -14,18 +14,31 @@ namespace trimwise {
 template <class Owner> class OwnedWindowClass {
 public:
     // Registers the class: no pointer and no background of its own, since the owner
-    // chooses the pointer and paints every pixel; with that many extra bytes for each window.
-    static void Register(HINSTANCE instance, const wchar_t* name, int extraBytes = 0) {
+    // chooses the pointer and paints every pixel; with that many extra bytes for each window,
+    // and the icons its windows show until they are given others. The class only borrows the
+    // icons: they must outlive it.
+    OwnedWindowClass(HINSTANCE instance, const wchar_t* name, int extraBytes, HICON bigIcon,
+                     HICON smallIcon)
+        : instance_(instance), name_(name) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = procedure;
         windowClass.cbWndExtra = extraBytes;
         windowClass.hInstance = instance;
+        windowClass.hIcon = bigIcon;
+        windowClass.hIconSm = smallIcon;
         windowClass.lpszClassName = name;
         RegisterClassExW(&windowClass);
     }
+    // Its windows must be gone by now.
+    ~OwnedWindowClass() { UnregisterClassW(name_, instance_); }
+    OwnedWindowClass(const OwnedWindowClass&) = delete;
+    OwnedWindowClass& operator=(const OwnedWindowClass&) = delete;
 
 private:
+    HINSTANCE instance_;
+    const wchar_t* name_;
+
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
             auto* owner =
