@@ -23,6 +23,7 @@ namespace {
 
 using trimwise::bench::Median;
 using trimwise::bench::PhaseTimes;
+using trimwise::bench::Quantile;
 using trimwise::bench::StartUp;
 
 constexpr int kDefaultPairs = 15;
@@ -123,6 +124,12 @@ int main(int argc, char* argv[]) {
                 Median(program.milliseconds), Median(program.mebibytes));
     std::printf("median       %-12s %9.1f ms %6.1f MiB\n", bare.label, Median(bare.milliseconds),
                 Median(bare.mebibytes));
+    // On a quiet machine the middle half of the runs lies within a few per cent of the median;
+    // wider, other work shared the processor and the ratios say less.
+    for (const Series* series : {&program, &bare}) {
+        std::printf("middle half  %-12s %9.1f to %.1f ms\n", series->label,
+                    Quantile(series->milliseconds, 0.25), Quantile(series->milliseconds, 0.75));
+    }
     printRatio("time ratio", Median(program.milliseconds) / Median(bare.milliseconds), kTimeTarget);
     const double memoryRatio = Median(program.mebibytes) / Median(bare.mebibytes);
     printRatio("memory ratio", memoryRatio, loader.empty() ? kMemoryTarget : kLoadedMemoryTarget);

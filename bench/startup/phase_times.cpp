@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <set>
 #include <sstream>
+#include <utility>
 
 namespace trimwise::bench {
 namespace {
@@ -30,10 +31,19 @@ std::string cell(std::optional<double> value) {
 
 } // namespace
 
-double Median(std::vector<double> values) {
+double Quantile(std::vector<double> values, double fraction) {
+    if (values.empty()) {
+        return 0.0;
+    }
     std::ranges::sort(values);
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    const double place = fraction * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<std::size_t>(place);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (place - static_cast<double>(below));
+}
+
+double Median(std::vector<double> values) {
+    return Quantile(std::move(values), 0.5);
 }
 
 void PhaseTimes::add(std::istream& marks) {

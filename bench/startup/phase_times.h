@@ -8,6 +8,8 @@
 
 namespace trimwise::bench {
 
+// The value below which that fraction of the values lie, between the two nearest if need be.
+[[nodiscard]] double Quantile(std::vector<double> values, double fraction);
 [[nodiscard]] double Median(std::vector<double> values);
 
 // The start-up phases that a program marks (ui/win32/startup_trace.h), gathered over runs:
