@@ -60,11 +60,12 @@ LRESULT Form1::byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void Form1::build(HWND window) {
-    // A display of another scale than the system's has a window of its own size.
     MarkPhase("frame created");
     const int dpi = DpiOf(window);
     appearance_.emplace(dpi);
     MarkPhase("fonts");
+    // A display of another scale than the system's has a window of its own size, and icons of
+    // its own; Wine gives every display one scale, so only Windows takes this path.
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
         SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
