@@ -103,7 +103,8 @@ void WriteAll(const QDir& folder) {
         Write(folder, QStringLiteral("web/") + file.name, file.bytes);
     }
 
-    // The page's own pictures, decoded here once so that no browser needs the BMP or the GIF.
+    // The same pictures as the page shows them, from what is drawn above: no one decodes the
+    // files again for it.
     MakeFolder(folder, QStringLiteral("page"));
     Write(folder, PagePictureName(kBackgroundPictureFile), PagePng(background));
     Write(folder, PagePictureName(kDovePictureFile), PagePng(FirstFrame(dove)));
