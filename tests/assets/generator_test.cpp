@@ -34,8 +34,8 @@ std::set<QString> FilesUnder(const QString& folder, const QStringList& patterns)
     return files;
 }
 
-// The pictures of assets/pictures.cmake, the desktop and home-screen icons, the only PNGs,
-// and the page's manifest that names the latter.
+// The pictures of assets/pictures.cmake, and the only PNGs: the desktop and home-screen icons
+// and the page's pictures; and the page's manifest that names the home-screen icons.
 std::set<QString> CommittedPictures() {
     std::set<QString> pictures =
         FilesUnder(kCommitted, {QStringLiteral("*.png"), QStringLiteral("*.webmanifest")});

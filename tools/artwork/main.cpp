@@ -9,6 +9,7 @@
 #include "gif_writer.h"
 #include "ico_writer.h"
 #include "icon_designs.h"
+#include "page_pictures.h"
 #include "palette_quantiser.h"
 #include "picture_names.h"
 #include "png_writer.h"
@@ -16,6 +17,7 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <array>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -36,7 +38,7 @@ constexpr int kDoveDelay = 1; // hundredths of a second
 // of their designs beside the 32 x 32 ones, although the window shows only the dove's first
 // frame and the 32 x 32 pointers: each picture file is meant to be a complete picture of its
 // kind, an animation or an icon, usable beyond this window.
-QByteArray DoveGif() {
+IndexedAnimation DoveAnimation() {
     // Edge pixels are blended with a grey near that of the background behind the dove.
     IndexedAnimation animation =
         Quantise(DrawDoveFrames(), {.colourCount = kDoveColours,
@@ -46,8 +48,13 @@ QByteArray DoveGif() {
                                     .minPixelsPerColour = kDoveMinPixels});
     animation.loopCount = kDoveLoops;
     animation.delayCentiseconds = kDoveDelay;
-    return EncodeGif(animation);
+    return animation;
 }
+
+struct PointerDesign {
+    std::string_view file;
+    std::vector<IconImage> images;
+};
 
 void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
     QSaveFile file(folder.filePath(name));
@@ -60,33 +67,52 @@ void Write(const QDir& folder, std::string_view name, const QByteArray& bytes) {
     Write(folder, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), bytes);
 }
 
+void MakeFolder(const QDir& folder, const QString& name) {
+    if (!folder.mkpath(name)) {
+        throw std::runtime_error("cannot make " + folder.filePath(name).toStdString());
+    }
+}
+
 void WriteAll(const QDir& folder) {
-    Write(folder, kBackgroundPictureFile, EncodeBmp24(DrawBackground(), kBackgroundPixelsPerMetre));
-    Write(folder, kDovePictureFile, DoveGif());
+    const QImage background = DrawBackground();
+    Write(folder, kBackgroundPictureFile, EncodeBmp24(background, kBackgroundPixelsPerMetre));
+    const IndexedAnimation dove = DoveAnimation();
+    Write(folder, kDovePictureFile, EncodeGif(dove));
 
     const std::vector<IconImage> airliner = Airliner();
     Write(folder, kWindowIconFile, EncodeIco(airliner));
-    Write(folder, kLaughingFacePointerFile, EncodeIco(LaughingFace()));
-    Write(folder, kHandPointerFile, EncodeIco(PointingHand()));
-    Write(folder, kNeutralFacePointerFile, EncodeIco(NeutralFace()));
-    Write(folder, kBananaPointerFile, EncodeIco(Banana()));
-    Write(folder, kSadFacePointerFile, EncodeIco(SadFace()));
-    Write(folder, kWarningPointerFile, EncodeIco(WarningSign()));
-    Write(folder, kSmilingFacePointerFile, EncodeIco(SmilingFace()));
-
-    if (!folder.mkpath("icons")) {
-        throw std::runtime_error("cannot make " + folder.filePath("icons").toStdString());
+    const std::array pointers{PointerDesign{kLaughingFacePointerFile, LaughingFace()},
+                              PointerDesign{kHandPointerFile, PointingHand()},
+                              PointerDesign{kNeutralFacePointerFile, NeutralFace()},
+                              PointerDesign{kBananaPointerFile, Banana()},
+                              PointerDesign{kSadFacePointerFile, SadFace()},
+                              PointerDesign{kWarningPointerFile, WarningSign()},
+                              PointerDesign{kSmilingFacePointerFile, SmilingFace()}};
+    for (const PointerDesign& pointer : pointers) {
+        Write(folder, pointer.file, EncodeIco(pointer.images));
     }
+
+    MakeFolder(folder, QStringLiteral("icons"));
     for (const int size : kDesktopIconSizes) {
         Write(folder, QStringLiteral("icons/trimwise-%1.png").arg(size),
               EncodePng(ToImage(DesktopIcon(airliner, size))));
     }
 
-    if (!folder.mkpath("web")) {
-        throw std::runtime_error("cannot make " + folder.filePath("web").toStdString());
-    }
+    MakeFolder(folder, QStringLiteral("web"));
     for (const WebAppFile& file : WebAppFiles()) {
         Write(folder, QStringLiteral("web/") + file.name, file.bytes);
+    }
+
+    // The same pictures as the page shows them, from what is drawn above: no one decodes the
+    // files again for it.
+    MakeFolder(folder, QStringLiteral("page"));
+    Write(folder, PagePictureName(kBackgroundPictureFile), PagePng(background));
+    Write(folder, PagePictureName(kDovePictureFile), PagePng(FirstFrame(dove)));
+    for (const PointerDesign& pointer : pointers) {
+        for (const int scale : {1, 2}) {
+            Write(folder, PagePictureName(pointer.file, scale),
+                  PagePng(PointerImage(pointer.images, scale)));
+        }
     }
 }
 

@@ -17,32 +17,24 @@ import shutil
 import sys
 from pathlib import Path
 
-import pictures
-
-POINTER_SIZE = 32
-
 
 def data_url(kind, data):
     return f"data:{kind};base64,{base64.b64encode(data).decode('ascii')}"
 
 
 def picture_urls(folder, name):
-    """The picture as the page shows it: the window icon as it is, a pointer at one and two
-    device pixels to its pixel, the bitmap and the GIF as PNG."""
-    data = open(f"{folder}/{name}", "rb").read()
-    if name.endswith(".bmp"):
-        return {"1x": data_url("image/png", pictures.bmp_to_png(data))}
-    if name.endswith(".gif"):
-        return {"1x": data_url("image/png", pictures.gif_first_frame_to_png(data))}
+    """The picture as the page shows it: an icon file as it is, and the PNGs that the artwork
+    generator wrote of it in page/, at one and two device pixels to the CSS pixel."""
+    urls = {}
     if name.endswith(".ico"):
-        rows = pictures.icon_image(data, POINTER_SIZE)
-        return {
-            "icon": data_url("image/x-icon", data),
-            "1x": data_url("image/png", pictures.png(POINTER_SIZE, POINTER_SIZE, rows, True)),
-            "2x": data_url("image/png", pictures.png(2 * POINTER_SIZE, 2 * POINTER_SIZE,
-                                                     pictures.scaled(rows, 2), True)),
-        }
-    raise ValueError(f"no way to put {name} in the page")
+        urls["icon"] = data_url("image/x-icon", (Path(folder) / name).read_bytes())
+    for scale, suffix in (("1x", ""), ("2x", "@2x")):
+        png = Path(folder) / "page" / f"{Path(name).stem}{suffix}.png"
+        if png.exists():
+            urls[scale] = data_url("image/png", png.read_bytes())
+    if not urls:
+        raise ValueError(f"no way to put {name} in the page")
+    return urls
 
 
 def source_hash(text):
