@@ -1,48 +1,54 @@
-"""Writes trimwise.html, the page that is the whole browser front end: the WebAssembly
-module in base64, the pictures as PNG and icon data, the script and the style,
-all inline. The page's own policy allows nothing from outside it.
+"""Writes trimwise.html, the page that is the whole browser front end: the window's markup and
+style as trimwise-window-markup wrote them from ui/form, the pictures they name, the script
+that wires them to the WebAssembly module, and the module in base64, all inline. The page's
+own policy allows nothing from outside it.
 
 Beside it, the same page as an installable site for a web server: index.html, which also
 names the manifest and icons of assets/web and may start the service worker sw.js, which
 keeps them all for use offline.
 
-    make_page.py <page.html> <view.js> <page.css> <sw.js> <trimwise.wasm> <assets dir>
-                 <out.html> <site dir> <picture file>...
+    make_page.py <page with its window> <window.css> <codes.js> <view.js> <page.css> <sw.js>
+                 <trimwise.wasm> <assets dir> <out.html> <site dir>
 """
 
 import base64
 import hashlib
 import json
+import re
 import shutil
 import sys
 from pathlib import Path
 
 import pictures
 
-POINTER_SIZE = 32
+# Where the window's markup and style want a picture: @png:<file>@ as PNG at its own size,
+# @png:<file>:<size>:<factor>@ the icon's image of that size with each pixel a block of
+# factor x factor, @file:<file>@ the file as it is.
+PICTURE = re.compile(r"@(png|file):([A-Za-z]+\.[a-z]+)(?::([0-9]+):([0-9]+))?@")
 
 
 def data_url(kind, data):
     return f"data:{kind};base64,{base64.b64encode(data).decode('ascii')}"
 
 
-def picture_urls(folder, name):
-    """The picture as the page shows it: the window icon as it is, a pointer at one and two
-    device pixels to its pixel, the bitmap and the GIF as PNG."""
+def picture_bytes(folder, form, name, size, factor):
+    """The picture's bytes and their type, from the files of assets/."""
     data = open(f"{folder}/{name}", "rb").read()
+    if form == "file":
+        return "image/x-icon", data
     if name.endswith(".bmp"):
-        return {"1x": data_url("image/png", pictures.bmp_to_png(data))}
+        return "image/png", pictures.bmp_to_png(data)
     if name.endswith(".gif"):
-        return {"1x": data_url("image/png", pictures.gif_first_frame_to_png(data))}
+        return "image/png", pictures.gif_first_frame_to_png(data)
     if name.endswith(".ico"):
-        rows = pictures.icon_image(data, POINTER_SIZE)
-        return {
-            "icon": data_url("image/x-icon", data),
-            "1x": data_url("image/png", pictures.png(POINTER_SIZE, POINTER_SIZE, rows, True)),
-            "2x": data_url("image/png", pictures.png(2 * POINTER_SIZE, 2 * POINTER_SIZE,
-                                                     pictures.scaled(rows, 2), True)),
-        }
+        rows = pictures.scaled(pictures.icon_image(data, size), factor)
+        return "image/png", pictures.png(size * factor, size * factor, rows, True)
     raise ValueError(f"no way to put {name} in the page")
+
+
+def with_pictures(text, folder):
+    return PICTURE.sub(lambda m: data_url(*picture_bytes(folder, m[1], m[2], int(m[3] or 0),
+                                                         int(m[4] or 0))), text)
 
 
 def source_hash(text):
@@ -81,17 +87,16 @@ def write_site(page, worker, folder, site):
     write(site / "sw.js", text.replace("@CACHE@", cache).replace("@FILES@", kept))
 
 
-def main(template, script, style, worker, wasm, folder, out, site, *names):
-    script_text = open(script, encoding="utf-8").read()
-    style_text = open(style, encoding="utf-8").read()
+def main(template, window_style, codes, script, style, worker, wasm, folder, out, site):
+    read = lambda path: open(path, encoding="utf-8").read()
+    script_text = read(script).replace("@CODES@", read(codes).rstrip("\n"))
+    style_text = with_pictures(read(style) + read(window_style), folder)
     module = base64.b64encode(open(wasm, "rb").read()).decode("ascii")
-    urls = {name: picture_urls(folder, name) for name in names}
-    page = open(template, encoding="utf-8").read()
+    page = with_pictures(read(template), folder)
     for key, value in (
         ("@SCRIPT_HASH@", source_hash(script_text)),
         ("@STYLE_HASH@", source_hash(style_text)),
         ("@STYLE@", style_text),
-        ("@PICTURES@", json.dumps(urls, sort_keys=True, separators=(",", ":"))),
         ("@MODULE@", module),
         ("@SCRIPT@", script_text),
     ):
