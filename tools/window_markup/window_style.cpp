@@ -29,57 +29,49 @@ std::string controlSelector(const ControlSpec& control) {
     return "." + ControlClass(control);
 }
 
-// Where a control stands in the grid of a column: its row, and its column of three (label,
-// control, unit), or all three.
+// What stands in the grid of a column: a control, or the group of a line without a label;
+// its row, and its column of three (label, control, unit), or all three.
 struct Cell {
-    const ControlSpec* control;
+    std::string selector;
     int row;
     std::string_view column;
+    bool centred; // a hint over or under a control
 };
 
-// The cells of the lines, counting rows from `row`; a line without a label is one cell, its
-// group's, named by its control.
+// The cells of a line, counting rows on from `row`.
 std::vector<Cell> cellsOf(const ArrangedLine& line, int& row) {
+    constexpr std::string_view across = "1 / -1";
     std::vector<Cell> cells;
     for (const ControlSpec* control : line.above) {
-        cells.push_back({control, row++, "1 / -1"});
+        cells.push_back({controlSelector(*control), row++, across, true});
     }
     if (line.label == nullptr) {
-        cells.push_back({nullptr, row, "1 / -1"});
-        cells.back().control = line.control;
+        cells.push_back({".trimwise-line-" + std::string(line.control->name), row, across, false});
     } else {
         for (const ControlSpec* control : line.line) {
-            cells.push_back({control, row,
-                             control == line.label     ? "1"
-                             : control == line.control ? "2"
-                                                       : "3"});
+            const std::string_view column = control == line.label     ? "1"
+                                            : control == line.control ? "2"
+                                                                      : "3";
+            cells.push_back({controlSelector(*control), row, column, false});
         }
     }
     ++row;
     for (const ControlSpec* control : line.below) {
-        cells.push_back({control, row++, "1 / -1"});
+        cells.push_back({controlSelector(*control), row++, across, true});
     }
     return cells;
 }
 
-std::string cellSelector(const Cell& cell, const ArrangedLine& line) {
-    const bool group = line.label == nullptr && cell.control == line.control;
-    return group ? ".trimwise-line-" + std::string(line.control->name)
-                 : controlSelector(*cell.control);
-}
-
+// Every cell's place in one column, or, by side, in two.
 std::string placed(const std::vector<ArrangedLine>& lines, bool bySide) {
     std::string css;
     std::array rows{1, 1};
     for (const ArrangedLine& line : lines) {
         int& row = rows[bySide && !OnQuestionsSide(line) ? 1 : 0];
         for (const Cell& cell : cellsOf(line, row)) {
-            std::string declarations = "grid-row: " + std::to_string(cell.row) +
-                                       "; grid-column: " + std::string(cell.column) + ";";
-            if (cell.column == "1 / -1" && cell.control->kind == ControlKind::Label) {
-                declarations += " justify-self: center;";
-            }
-            css += rule(cellSelector(cell, line), declarations);
+            css += rule(cell.selector, "grid-row: " + std::to_string(cell.row) + "; grid-column: " +
+                                           std::string(cell.column) + ";" +
+                                           (cell.centred ? " justify-self: center;" : ""));
         }
     }
     return css;

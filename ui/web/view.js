@@ -306,6 +306,22 @@ function addIcon(frame) {
   document.head.append(icon);
 }
 
+// Once the engine has shown the page's first paint, where it tells of it; else once the first
+// frame has been drawn.
+function afterFirstPaint(then) {
+  const later = () => setTimeout(then);
+  if (!PerformanceObserver.supportedEntryTypes?.includes("paint")) {
+    requestAnimationFrame(later);
+    return;
+  }
+  new PerformanceObserver((entries, observer) => {
+    if (entries.getEntriesByName("first-contentful-paint").length > 0) {
+      observer.disconnect();
+      later();
+    }
+  }).observe({ type: "paint", buffered: true });
+}
+
 function main() {
   const frame = document.querySelector(".trimwise-window");
   const stage = document.getElementById("trimwise-stage");
@@ -339,8 +355,7 @@ function main() {
     }
   };
   FirstInput.forEach((type) => document.addEventListener(type, wire, true));
-  // After the first paint: the frame after it is drawn, at the first turn of the event loop.
-  requestAnimationFrame(() => setTimeout(wire));
+  afterFirstPaint(wire);
 
   document.getElementById("trimwise-start").addEventListener("click", () => {
     ended.hidden = true;
