@@ -263,13 +263,16 @@ class Window {
     this.onEnd();
   }
 
-  // The focus on the first control of the tab chain, as the window opens. A key that came
-  // before it goes there, where a window that has just opened has it.
+  // The focus on the first control of the tab chain, as the window opens, unless the user has
+  // put it in the window already. A key that came before it goes there, where a window that
+  // has just opened has it.
   focusFirst(early) {
+    if (this.frame.contains(document.activeElement)) {
+      return;
+    }
     const first = this.exports.trimwise_next_in_tab_chain(NoRow, false);
-    const unfocused = !this.frame.contains(document.activeElement);
     this.focus(first);
-    if (early?.type === "keydown" && unfocused) {
+    if (early?.type === "keydown") {
       this.keyDown(early, this.elements[first]);
     }
   }
