@@ -19,10 +19,10 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-1
                locales)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msitools faketime)
 package_packages=(dpkg-dev file)
-# The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, and the browser and
-# WebDriver that its end-to-end run and start-up benchmark drive: Chromium, Firefox ESR over
-# WebDriver BiDi, WebKitGTK.
-web_packages=(cmake python3 clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
+# The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, g++ for the tool that
+# writes the page's window on this machine, and the browser and WebDriver that its end-to-end
+# run and start-up benchmark drive: Chromium, Firefox ESR over WebDriver BiDi, WebKitGTK.
+web_packages=(cmake make g++ python3 clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
               libclang-rt-19-dev-wasm32 wasi-libc)
 web_test_packages=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
                    python3-websocket)

@@ -27,6 +27,8 @@ DEVICES = [
     ("a phone 360 CSS pixels wide", 360, 740, 3, True),
     ("a 1024-pixel desk window at 200 per cent zoom", 512, 384, 2, False),
     ("a tablet 1400 CSS pixels wide", 1400, 1000, 2, True),
+    ("a phone held sideways, 740 CSS pixels wide", 740, 360, 3, True),
+    ("a phone held sideways, 640 CSS pixels wide", 640, 360, 3, True),
 ]
 
 # Each control as drawn: its kind, accessible name, place in the viewport, text size in CSS
@@ -36,12 +38,12 @@ const window_ = document.querySelector('.trimwise-window');
 const scaled = window_.getBoundingClientRect().width / window_.offsetWidth;
 const controls = [...window_.querySelectorAll('[data-row]')].map((e) => {
   const r = e.getBoundingClientRect();
-  return {row: e.dataset.row, kind: e.className.replace('trimwise-', ''),
+  return {row: e.dataset.row, kind: e.classList[0].replace('trimwise-', ''),
           name: e.getAttribute('aria-label') || e.textContent, value: e.value ?? null,
           rect: [r.left, r.top, r.right, r.bottom],
           text: parseFloat(getComputedStyle(e).fontSize) * scaled};
 });
-return {controls, wide: document.documentElement.scrollWidth, room: innerWidth};
+return {controls, wide: document.documentElement.scrollWidth, room: innerWidth, high: innerHeight};
 """
 
 
@@ -87,6 +89,10 @@ def check_fit(drawn, design, what, touch):
         if touch and kind in ("textbox", "button"):
             holds(bottom - top >= FINGER["target"] - 0.01,
                   f"{what}: {name} is {bottom - top:.1f} CSS pixels high on a touch screen")
+        # Held sideways, every box and the button are there without scrolling.
+        if touch and kind in ("textbox", "button") and drawn["room"] > drawn["high"]:
+            holds(top >= 0 and bottom <= drawn["high"] + 0.5,
+                  f"{what}: {name} lies at {top:.0f} to {bottom:.0f}, below the viewport")
 
 
 def centre(control):

@@ -1,7 +1,8 @@
 """build-web/site on a plain static server, in headless Chromium: Chromium finds nothing that
 keeps it from being installed, its service worker takes the page over, and once the server
 has stopped the page still opens and calculates. And the page, where the browser has no
-WebAssembly, says what it needs instead of staying blank.
+WebAssembly, says what it needs, and with JavaScript off shows its window and says why it
+cannot calculate.
 
     web_site.py <site folder> <artifacts folder>
 """
@@ -15,6 +16,9 @@ from pathlib import Path
 from driver import Failure, holds, script
 from e2e import Harness, Kit
 from web import Driver
+
+# The window's controls, every one of which the page shows with or without its script.
+CONTROLS = 32
 
 # What the page must say it needs where WebAssembly is missing.
 NEEDS = ("WebAssembly", "2022", "Safari 16", "Chrome 115", "Firefox 102")
@@ -73,6 +77,7 @@ def check_no_webassembly(driver, page, picture):
                                            {"source": "delete globalThis.WebAssembly;"})
     try:
         driver.open(page.as_uri())
+        driver.wait_for_state("unsupported", 10.0, "without WebAssembly the page did not notice")
         said = driver.script(
             "const shown = [...document.querySelectorAll('body *')].filter("
             "(e) => e.getClientRects().length > 0 && e.children.length === 0);"
@@ -83,6 +88,25 @@ def check_no_webassembly(driver, page, picture):
     missing = [words for words in NEEDS if words not in said]
     holds(not missing, f"without WebAssembly the page says {said!r}, nothing of {missing}")
     print(f"ok: without WebAssembly the page says what it needs; picture in {picture}")
+
+
+def check_without_script(driver, page, picture):
+    """With JavaScript turned off the page still shows the whole window, and says why it
+    cannot calculate."""
+    driver.browser.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+    try:
+        driver.open(page.as_uri())
+        shown, said = driver.script(
+            "const seen = (e) => e.getClientRects().length > 0;"
+            "return [[...document.querySelectorAll('.trimwise-window [data-row]')].filter(seen).length,"
+            " [...document.querySelectorAll('noscript p')].filter(seen).map((e) => e.textContent)"
+            ".join(' ')];")
+        Path(picture).write_bytes(driver.png())
+    finally:
+        driver.browser.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+    holds(shown == CONTROLS, f"with JavaScript off the page shows {shown} of {CONTROLS} controls")
+    holds("JavaScript" in said, f"with JavaScript off the page says {said!r}")
+    print(f"ok: with JavaScript off the page shows its window and says why; picture in {picture}")
 
 
 def main(site, artifacts):
@@ -99,6 +123,8 @@ def main(site, artifacts):
         check_offline(driver, harness, url)
         check_no_webassembly(driver, Path(kit.program).resolve(),
                              kit.artifacts / "trimwise-web-no-webassembly.png")
+        check_without_script(driver, Path(kit.program).resolve(),
+                             kit.artifacts / "trimwise-web-no-script.png")
     finally:
         server.kill()
         server.wait(10)

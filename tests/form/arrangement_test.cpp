@@ -1,5 +1,8 @@
 #include "arrangement.h"
+#include "geometry.h"
+#include "style.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -59,6 +62,31 @@ TEST(Arrangement, EveryControlOnceAndEachLabelBesideItsBox) {
     for (const auto& [name, times] : seen) {
         EXPECT_EQ(times, 1) << name;
     }
+}
+
+// Drawn larger as a whole for a finger, every control's text and every target reach their
+// fixed sizes, and the neediest exactly: no larger than a finger asks. Held sideways, the five
+// questions stand on the left.
+TEST(Arrangement, ForAFinger) {
+    const double scale = FingerScale();
+    bool neediest = false;
+    std::string left;
+    for (const ControlSpec& c : kControls) {
+        const double text = scale * DesignFont(c.font).pixelSize;
+        const double height = scale * BoxInPixels(c).height();
+        if (c.kind == ControlKind::Label) {
+            EXPECT_GE(text, 14) << c.name;
+        } else if (c.kind != ControlKind::Image) {
+            EXPECT_GE(text, 16) << c.name;
+            EXPECT_GE(height, 44) << c.name;
+            neediest = neediest || std::abs(height - 44) < 1e-9;
+        }
+    }
+    EXPECT_TRUE(neediest);
+    for (const ArrangedLine& line : NarrowArrangement()) {
+        left += OnQuestionsSide(line) ? std::string(line.control->name) + " " : "";
+    }
+    EXPECT_EQ(left, "Text1 Text2 Text3 Text4 Text5 ");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "arrangement.h"
 
+#include "geometry.h"
 #include "rules.h"
+#include "style.h"
 
 #include <algorithm>
 #include <array>
@@ -111,6 +113,43 @@ private:
 
 std::vector<ArrangedLine> NarrowArrangement() {
     return Builder{}.build();
+}
+
+bool OnQuestionsSide(const ArrangedLine& line) noexcept {
+    return FiltersTypedKeys(*line.control);
+}
+
+int FingerTextPixels(const ControlSpec& control) noexcept {
+    const int design = DesignFont(control.font).pixelSize;
+    switch (control.kind) {
+    case ControlKind::Label:
+        return std::max(design, kFinger.labelText);
+    case ControlKind::TextBox:
+    case ControlKind::PushButton:
+        return std::max(design, kFinger.boxText);
+    case ControlKind::Image:
+        break;
+    }
+    return design;
+}
+
+int FingerHeightPixels(const ControlSpec& control) noexcept {
+    const int design = BoxInPixels(control).height();
+    return TakesFocus(control) ? std::max(design, kFinger.target) : design;
+}
+
+double FingerScale() noexcept {
+    double scale = 1;
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::Image) {
+            continue;
+        }
+        const double design = DesignFont(control.font).pixelSize;
+        scale = std::max(
+            {scale, FingerTextPixels(control) / design,
+             static_cast<double>(FingerHeightPixels(control)) / BoxInPixels(control).height()});
+    }
+    return scale;
 }
 
 } // namespace trimwise

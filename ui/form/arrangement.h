@@ -22,4 +22,28 @@ struct ArrangedLine {
 
 [[nodiscard]] std::vector<ArrangedLine> NarrowArrangement();
 
+// Held sideways, a phone has room for the column twice but not for its height: the lines of
+// the questions go on the left, the others on the right, where a view is at least this many
+// pixels wide.
+inline constexpr int kTwoColumnsWidth = 640;
+[[nodiscard]] bool OnQuestionsSide(const ArrangedLine& line) noexcept;
+
+// What a finger needs, in pixels, after Apple's guidance: box text of 16 at least, below
+// which Safari zooms in on every tap, labels of 14, and boxes and buttons 44 high.
+struct FingerSizes {
+    int boxText;
+    int labelText;
+    int target;
+};
+inline constexpr FingerSizes kFinger{16, 14, 44};
+
+// A control's text size for a finger: its design's, or more where that is too small.
+[[nodiscard]] int FingerTextPixels(const ControlSpec& control) noexcept;
+// A box's or the button's height for a finger; other controls keep theirs.
+[[nodiscard]] int FingerHeightPixels(const ControlSpec& control) noexcept;
+
+// How much larger than its design the whole window is drawn for a finger: as much as its
+// neediest control asks, and never smaller.
+[[nodiscard]] double FingerScale() noexcept;
+
 } // namespace trimwise

@@ -1,40 +1,45 @@
-"""Writes trimwise.html, the page that is the whole browser front end: the WebAssembly
-module in base64, the pictures as PNG and icon data, the script and the style,
-all inline. The page's own policy allows nothing from outside it.
+"""Writes trimwise.html, the page that is the whole browser front end: the window's markup and
+style as trimwise-window-markup wrote them from ui/form, the pictures they name, the script
+that wires them to the WebAssembly module, and the module in base64, all inline. The page's
+own policy allows nothing from outside it.
 
 Beside it, the same page as an installable site for a web server: index.html, which also
 names the manifest and icons of assets/web and may start the service worker sw.js, which
 keeps them all for use offline.
 
-    make_page.py <page.html> <view.js> <page.css> <sw.js> <trimwise.wasm> <assets dir>
-                 <out.html> <site dir> <picture file>...
+    make_page.py <page with its window> <window.css> <codes.js> <view.js> <page.css> <sw.js>
+                 <trimwise.wasm> <assets dir> <out.html> <site dir>
 """
 
 import base64
 import hashlib
 import json
+import re
 import shutil
 import sys
 from pathlib import Path
+
+# Where the window's markup and style want a picture: @png:<file>:<scale>@ as the PNG that
+# tools/artwork drew of it in page/, at that many device pixels to the CSS pixel, and
+# @file:<file>@ the file as it is.
+PICTURE = re.compile(r"@(png|file):([A-Za-z]+)\.([a-z]+)(?::([0-9]+))?@")
 
 
 def data_url(kind, data):
     return f"data:{kind};base64,{base64.b64encode(data).decode('ascii')}"
 
 
-def picture_urls(folder, name):
-    """The picture as the page shows it: an icon file as it is, and the PNGs that the artwork
-    generator wrote of it in page/, at one and two device pixels to the CSS pixel."""
-    urls = {}
-    if name.endswith(".ico"):
-        urls["icon"] = data_url("image/x-icon", (Path(folder) / name).read_bytes())
-    for scale, suffix in (("1x", ""), ("2x", "@2x")):
-        png = Path(folder) / "page" / f"{Path(name).stem}{suffix}.png"
-        if png.exists():
-            urls[scale] = data_url("image/png", png.read_bytes())
-    if not urls:
-        raise ValueError(f"no way to put {name} in the page")
-    return urls
+def picture_bytes(folder, form, stem, extension, scale):
+    """The picture's bytes and their type, from the files of assets/."""
+    if form == "file":
+        return "image/x-icon", (Path(folder) / f"{stem}.{extension}").read_bytes()
+    suffix = "" if scale == 1 else f"@{scale}x"
+    return "image/png", (Path(folder) / "page" / f"{stem}{suffix}.png").read_bytes()
+
+
+def with_pictures(text, folder):
+    return PICTURE.sub(lambda m: data_url(*picture_bytes(folder, m[1], m[2], m[3],
+                                                         int(m[4] or 1))), text)
 
 
 def source_hash(text):
@@ -73,17 +78,16 @@ def write_site(page, worker, folder, site):
     write(site / "sw.js", text.replace("@CACHE@", cache).replace("@FILES@", kept))
 
 
-def main(template, script, style, worker, wasm, folder, out, site, *names):
-    script_text = open(script, encoding="utf-8").read()
-    style_text = open(style, encoding="utf-8").read()
+def main(template, window_style, codes, script, style, worker, wasm, folder, out, site):
+    read = lambda path: open(path, encoding="utf-8").read()
+    script_text = read(script).replace("@CODES@", read(codes).rstrip("\n"))
+    style_text = with_pictures(read(style) + read(window_style), folder)
     module = base64.b64encode(open(wasm, "rb").read()).decode("ascii")
-    urls = {name: picture_urls(folder, name) for name in names}
-    page = open(template, encoding="utf-8").read()
+    page = with_pictures(read(template), folder)
     for key, value in (
         ("@SCRIPT_HASH@", source_hash(script_text)),
         ("@STYLE_HASH@", source_hash(style_text)),
         ("@STYLE@", style_text),
-        ("@PICTURES@", json.dumps(urls, sort_keys=True, separators=(",", ":"))),
         ("@MODULE@", module),
         ("@SCRIPT@", script_text),
     ):

@@ -22,4 +22,8 @@ __attribute__((import_module("view"), import_name("focusAndSelectAll"))) void
 ViewFocusAndSelectAll(int row);
 
 __attribute__((import_module("view"), import_name("endProgram"))) void ViewEndProgram();
+
+// Tells a screen reader, politely, what the window has just shown.
+__attribute__((import_module("view"), import_name("say"))) void ViewSay(const char* text,
+                                                                        std::size_t length);
 }

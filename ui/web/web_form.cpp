@@ -4,10 +4,10 @@
 #include "click.h"
 #include "handlers.h"
 #include "key_press.h"
+#include "messages.h"
 #include "rules.h"
 #include "typing.h"
 #include "view_imports.h"
-#include "window_description.h"
 
 #include <array>
 #include <string>
@@ -38,10 +38,6 @@ public:
     [[nodiscard]] std::u16string_view received16(std::size_t size) const {
         return std::u16string_view(in16_).substr(0, size);
     }
-    const char* answer(std::string text) {
-        out_ = std::move(text);
-        return out_.c_str();
-    }
     const char16_t* answer16(std::u16string text) {
         out16_ = std::move(text);
         return out16_.c_str();
@@ -57,6 +53,13 @@ public:
     }
     void setBoxText(Box box, std::string_view text) override {
         ViewSetBoxText(rowNumber(box), text.data(), text.size());
+        // A new C.G. position is said with the words around it in the window: the box's
+        // caption, the position, then the window's own words for its unit.
+        if (box == Box::Text9 && !text.empty()) {
+            const std::string said = AccessibleName(box) + " " + std::string(text) + " " +
+                                     std::string(FindControl("Label18")->text);
+            ViewSay(said.data(), said.size());
+        }
     }
     void showWarning(std::string_view title, std::string_view message) override {
         ViewShowWarning(title.data(), title.size(), message.data(), message.size());
@@ -66,7 +69,6 @@ public:
 
 private:
     std::string in_;
-    std::string out_;
     std::u16string in16_;
     std::u16string out16_;
     std::array<ClickTracker, kControls.size()> trackers_{};
@@ -94,9 +96,10 @@ __attribute__((export_name("trimwise_buffer"))) char* TrimwiseBuffer(std::size_t
     return page().buffer(size);
 }
 
-// The window as JSON, NUL-terminated.
-__attribute__((export_name("trimwise_describe"))) const char* TrimwiseDescribe() {
-    return page().answer(trimwise::DescribeWindow());
+// Whether a press on the control may give it the focus.
+__attribute__((export_name("trimwise_takes_focus"))) bool TrimwiseTakesFocus(int row) {
+    const trimwise::ControlSpec* control = rowAt(row);
+    return control != nullptr && trimwise::TakesFocus(*control);
 }
 
 // Room for `size` UTF-16 code units from the script, valid until the next call.

@@ -1,0 +1,105 @@
+#include "css_values.h"
+
+#include "picture_files.h"
+
+#include <array>
+#include <cstdio>
+
+namespace trimwise {
+
+std::string CssColour(Rgb colour) {
+    constexpr std::string_view hex = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t part : {colour.red, colour.green, colour.blue}) {
+        text += hex[part >> 4U];
+        text += hex[part & 0xFU];
+    }
+    return text;
+}
+
+std::string CssNumber(double number, int decimals) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.*f", decimals, number);
+    std::string shown = text.data();
+    while (shown.back() == '0') {
+        shown.pop_back();
+    }
+    if (shown.back() == '.') {
+        shown.pop_back();
+    }
+    return shown;
+}
+
+std::string CssPixels(double pixels) {
+    return CssNumber(pixels) + "px";
+}
+
+std::string CssFont(FontRole role, int pixels) {
+    const FontSpec design = DesignFont(role);
+    std::string font = design.bold ? "bold " : "";
+    font += std::to_string(pixels) + "px \"" + std::string(design.face) + '"';
+    for (const std::string_view fallback : kFallbackFaces) {
+        font += ", \"" + std::string(fallback) + '"';
+    }
+    return font;
+}
+
+std::string CssFont(FontRole role) {
+    return CssFont(role, DesignFont(role).pixelSize);
+}
+
+std::string HtmlEscaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string ControlClass(const ControlSpec& control) {
+    return "trimwise-" + std::string(control.name);
+}
+
+std::string PointerClass(Pointer pointer) {
+    const std::string_view file = PointerFile(pointer);
+    return "trimwise-pointer-" + std::string(file.substr(0, file.find('.')));
+}
+
+std::string KindClass(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+        return "trimwise-textbox";
+    case ControlKind::PushButton:
+        return "trimwise-button";
+    case ControlKind::Image:
+        return "trimwise-image";
+    case ControlKind::Label:
+        break;
+    }
+    return "trimwise-label";
+}
+
+std::string PngPicture(std::string_view file, int scale) {
+    return "@png:" + std::string(file) + ':' + std::to_string(scale) + '@';
+}
+
+std::string FilePicture(std::string_view file) {
+    return "@file:" + std::string(file) + '@';
+}
+
+} // namespace trimwise
