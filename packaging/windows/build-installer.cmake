@@ -31,9 +31,10 @@ endforeach()
 get_filename_component(program_name ${PROGRAM} NAME)
 get_filename_component(icon_name ${ICON} NAME)
 
-# The clock stands at the commit's time; GLib's timeouts keep the real monotonic clock.
+# The clock stands still at the commit's time: started there, it would tick on while a busy
+# machine runs the tools, and stamp a later second. GLib's timeouts keep the real monotonic clock.
 set(at_commit_time ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -m --exclude-monotonic
-                   "${build_time}")
+                   -f "${build_time}")
 set(built ${STAGE}/installer.msi)
 execute_process(COMMAND ${at_commit_time} ${WIXL} --arch x64 -D Version=${VERSION}
                         -D "Description=${DESCRIPTION}" -D ProductCode={${product_code}}
