@@ -68,7 +68,7 @@ bench: windows web
 	$(CMAKE) --workflow --preset bench
 	./build/bench/trimwise-bench-calc
 	./build/bench/startup/trimwise-bench-startup
-	for dpi in 96 144; do \
+	for dpi in 96 120 144 192; do \
 		bench/startup/wine_startup.py build/bench/startup/trimwise-bench-startup \
 			build-windows/ui/win32/trimwise-traced.exe build-windows/bench/startup/trimwise-bare-window.exe \
 			build/bench-wine-prefix 15 $$dpi || exit 1; \
