@@ -157,6 +157,7 @@ void Form1::resetPointer() const {
 const Pixels& Form1::dove() {
     if (!dove_) {
         dove_ = DovePixels();
+        MarkPhase("paint: dove decoded");
     }
     return *dove_;
 }
