@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "pictures.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -81,6 +82,9 @@ TEST_F(FormTest, BackgroundLiesUnscaledUnderEverything) {
     for (const QPoint p : {QPoint(0, 0), QPoint(592, 0), QPoint(300, 150), QPoint(592, 295)}) {
         EXPECT_EQ(shot.pixelColor(p), background.pixelColor(p)) << p.x() << "," << p.y();
     }
+    // Read without Qt's reader, the picture is still the one Qt's reader sees.
+    EXPECT_EQ(trimwise::BackgroundPicture().toImage(),
+              background.convertToFormat(QImage::Format_RGB32));
 }
 
 // Transparent pixels of the dove show what lies beneath; its opaque ones cover it.
