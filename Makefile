@@ -60,7 +60,8 @@ test-reproducible: windows package web
 	tests/reproducible/rebuild_and_compare.sh
 
 # The calculation, then start-up against a bare window: the Linux program, trimwise.exe
-# under Wine at 100 and 150 per cent display scale, and the page in headless Chromium. Under
+# under Wine at 100, 125, 150 and 200 per cent display scale, and the page in headless
+# browsers; for the desktop programs the time to map and to fully drawn. Under
 # Wine it is trimwise-traced.exe, the same program that also notes when each phase of its
 # start-up ends, as the bare window does: the two are shown side by side.
 bench: windows web
