@@ -78,17 +78,25 @@ constexpr std::uint64_t spread(std::uint32_t pair) noexcept {
     return (pair & 0xFFU) | static_cast<std::uint64_t>(pair & 0xFF0000U) << 16U;
 }
 
-// One source row scaled across: every channel's weighted sum, not yet divided.
-void scaleRow(const std::uint32_t* pixels, const Overlaps& across, Lanes* sums) {
+// One source row scaled across: every channel's weighted sum, not yet divided. Its pixels are
+// spread into lanes first, once each, into `spreadRow`. `Taps` fixes the number of source
+// pixels to a target pixel where it is known, else it is the table's.
+template <std::size_t Taps>
+void scaleRow(const std::uint32_t* pixels, const Overlaps& across, std::vector<Lanes>& spreadRow,
+              Lanes* sums) {
+    for (Lanes& lanes : spreadRow) {
+        lanes = {spread(*pixels >> 8U), spread(*pixels)};
+        ++pixels;
+    }
     const std::size_t* source = across.source.data();
     const std::uint32_t* weight = across.weights.data();
-    const std::size_t count = across.source.size() / across.taps;
+    const std::size_t taps = Taps != 0 ? Taps : across.taps;
+    const std::size_t count = across.source.size() / taps;
     for (std::size_t x = 0; x < count; ++x) {
         Lanes sum;
-        for (std::size_t i = 0; i < across.taps; ++i, ++source, ++weight) {
-            const std::uint32_t pixel = pixels[*source];
-            sum.alphaGreen += spread(pixel >> 8U) * *weight;
-            sum.redBlue += spread(pixel) * *weight;
+        for (std::size_t i = 0; i < taps; ++i, ++source, ++weight) {
+            sum.alphaGreen += spreadRow[*source].alphaGreen * *weight;
+            sum.redBlue += spreadRow[*source].redBlue * *weight;
         }
         sums[x] = sum;
     }
@@ -135,6 +143,7 @@ Pixels ScaleArea(const Pixels& source, int width, int height) {
     std::vector<Lanes> rows(columns * down.taps);
     std::vector<std::size_t> rowInSlot(down.taps, static_cast<std::size_t>(source.height));
     std::vector<const Lanes*> needed(down.taps);
+    std::vector<Lanes> spreadRow(static_cast<std::size_t>(source.width));
     target.argb.resize(columns * static_cast<std::size_t>(height));
     std::uint32_t* out = target.argb.data();
     for (std::size_t y = 0; y < static_cast<std::size_t>(height); ++y) {
@@ -143,13 +152,18 @@ Pixels ScaleArea(const Pixels& source, int width, int height) {
             const std::size_t row = down.source[y * down.taps + i];
             const std::size_t slot = row % down.taps;
             if (rowInSlot[slot] != row) {
-                scaleRow(&source.argb[row * static_cast<std::size_t>(source.width)], across,
-                         &rows[slot * columns]);
+                const std::uint32_t* pixels =
+                    &source.argb[row * static_cast<std::size_t>(source.width)];
+                // Enlarging by less than twice, the common case, a target pixel takes two.
+                if (across.taps == 2) {
+                    scaleRow<2>(pixels, across, spreadRow, &rows[slot * columns]);
+                } else {
+                    scaleRow<0>(pixels, across, spreadRow, &rows[slot * columns]);
+                }
                 rowInSlot[slot] = row;
             }
             needed[i] = &rows[slot * columns];
         }
-        // Enlarging by less than twice, the common case, each target row takes two rows.
         if (down.taps == 2) {
             combineRows<2>(needed.data(), weights, down.taps, divide, half, out, columns);
         } else {
