@@ -1,9 +1,10 @@
 // How much longer the program takes to show its window, and to draw it in full, than a bare
 // window of the same toolkit, and how much more memory it holds once shown, measured in turns
 // on a private X server. Drawn is the last drawing into the window that the X server's DAMAGE
-// extension reports before the window settles. With --under, both run through a loader: `--under
-// wine` for the Windows builds. Programs that mark their start-up phases (ui/win32/startup_trace.h)
-// get a file to write them to, and the phases are shown side by side.
+// extension reports before the window settles. With --under, both run through a loader:
+// `--under wine` for the Windows builds. Programs that mark their start-up phases
+// (ui/win32/startup_trace.h) get a file to write them to, and the phases are shown side by
+// side.
 //   trimwise-bench-startup [--under loader] [pairs [trimwise bare-window]]
 
 #include "phase_times.h"
