@@ -137,8 +137,16 @@ TEST_F(FormTest, CreditLineIsDrawnOverThePicture) {
     EXPECT_GT(inked, 0);
 }
 
-TEST_F(FormTest, WindowIconCarriesBothSizes) {
-    const QList<QSize> sizes = form->windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+TEST_F(FormTest, WindowIconCarriesBothSizesAsQtReadsThem) {
+    const QIcon icon = form->windowIcon();
+    QImageReader reader(QStringLiteral(":/assets/WindowIcon.ico"));
+    ASSERT_EQ(reader.imageCount(), 2);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        reader.jumpToImage(i);
+        const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32);
+        SCOPED_TRACE(expected.width());
+        ASSERT_TRUE(icon.availableSizes().contains(expected.size()));
+        EXPECT_EQ(icon.pixmap(expected.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+                  expected);
+    }
 }
