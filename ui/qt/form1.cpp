@@ -51,6 +51,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 }
 
 void Form1::createControls() {
+    // A new box lays out its empty text in the application's font before it takes its own. Lent
+    // the window's font meanwhile, the boxes load no font that the window never shows. Lent by
+    // QGuiApplication, which leaves alone the fonts the desktop gives menus and tooltips.
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(font());
     PointerCursors cursors;
     for (const ControlSpec& row : kControls) {
         QWidget* widget = CreateControl(row, this);
@@ -59,6 +64,7 @@ void Form1::createControls() {
         }
         controls_[RowOf(row)] = widget;
     }
+    QGuiApplication::setFont(applicationFont);
     // Later raises end up in front.
     for (const ControlSpec* row : BackToFront()) {
         control(*row)->raise();
