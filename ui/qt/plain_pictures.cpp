@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace trimwise {
@@ -107,11 +108,21 @@ QImage PlainBitmap(const QByteArray& file) {
         offset + stride * rows > file.size()) {
         return {};
     }
-    QImage image = QImage(bytes + offset, static_cast<int>(width), static_cast<int>(rows),
-                          static_cast<qsizetype>(stride), QImage::Format_BGR888)
-                       .convertToFormat(QImage::Format_RGB32);
-    if (height > 0) {
-        image.mirror(false, true); // stored from the bottom row up
+    // One pass: Qt's conversion from BGR888 goes pixel by generic pixel on threads of its pool,
+    // which on one core only wait for each other, and mirroring takes another pass.
+    QImage image(static_cast<int>(width), static_cast<int>(rows), QImage::Format_RGB32);
+    for (qint64 y = 0; y < rows; ++y) {
+        const qint64 row = height > 0 ? rows - 1 - y : y; // mostly stored from the bottom row up
+        const uchar* bgr = bytes + offset + row * stride;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        // Blue, green and red read as one little-endian word are already the pixel; the last
+        // pixel of a row is read by bytes, as its word could run past the file.
+        for (qint64 x = 0; x + 1 < width; ++x, bgr += 3) {
+            quint32 word = 0;
+            std::memcpy(&word, bgr, sizeof word);
+            line[x] = qFromLittleEndian(word) | 0xFF000000U;
+        }
+        line[width - 1] = qRgb(bgr[2], bgr[1], bgr[0]);
     }
     return image;
 }
