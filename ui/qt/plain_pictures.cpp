@@ -132,7 +132,7 @@ QList<QImage> PlainIconImages(const QByteArray& file) {
     const auto field = [&](qint64 at, qint64 size) { return fieldOf(file, at, size); };
     constexpr qint64 kEntrySize = 16;
     constexpr qint64 kInfoHeaderSize = 40;
-    constexpr qint64 kPaletteSize = 16 * 4;
+    constexpr qint64 kPaletteSize = qint64{16} * 4;
     const qint64 count = field(4, 2);
     if (field(0, 2) != 0 || field(2, 2) != 1 || count <= 0) {
         return {};
@@ -163,7 +163,8 @@ QList<QImage> PlainIconImages(const QByteArray& file) {
                     continue;
                 }
                 const uchar pair = bytes[pixels + row * colourStride + x / 2];
-                const uchar* bgr = bytes + palette + 4 * (x % 2 == 0 ? pair >> 4 : pair & 0x0F);
+                const qint64 index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
+                const uchar* bgr = bytes + palette + 4 * index;
                 line[x] = qRgb(bgr[2], bgr[1], bgr[0]);
             }
         }
