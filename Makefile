@@ -60,7 +60,8 @@ test-reproducible: windows package web
 	tests/reproducible/rebuild_and_compare.sh
 
 # The calculation, then start-up against a bare window: the Linux program, trimwise.exe
-# under Wine at 100 and 150 per cent display scale, and the page in headless Chromium. Under
+# under Wine at 100, 125, 150 and 200 per cent display scale, and the page in headless
+# browsers; for the desktop programs the time to map and to fully drawn. Under
 # Wine it is trimwise-traced.exe, the same program that also notes when each phase of its
 # start-up ends, as the bare window does: the two are shown side by side.
 bench: windows web
@@ -68,7 +69,7 @@ bench: windows web
 	$(CMAKE) --workflow --preset bench
 	./build/bench/trimwise-bench-calc
 	./build/bench/startup/trimwise-bench-startup
-	for dpi in 96 144; do \
+	for dpi in 96 120 144 192; do \
 		bench/startup/wine_startup.py build/bench/startup/trimwise-bench-startup \
 			build-windows/ui/win32/trimwise-traced.exe build-windows/bench/startup/trimwise-bare-window.exe \
 			build/bench-wine-prefix 15 $$dpi || exit 1; \

@@ -14,9 +14,9 @@ set -euo pipefail
 run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 # fonts-wine gives Wine the classic faces that every Windows has.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-               xvfb xdotool xclip x11-utils libx11-dev libxfixes-dev libgif-dev wine wine64
-               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user msitools
-               locales)
+               xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev libxfixes-dev libgif-dev
+               wine wine64 fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user
+               msitools locales)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msitools faketime)
 package_packages=(dpkg-dev file)
 # The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, g++ for the tool that

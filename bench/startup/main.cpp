@@ -1,8 +1,10 @@
-// How much longer the program takes to show its window than a bare window of the same
-// toolkit, and how much more memory it holds once shown, measured in turns on a private X
-// server. With --under, both run through a loader: `--under wine` for the Windows builds.
-// Programs that mark their start-up phases (ui/win32/startup_trace.h) get a file to write them
-// to, and the phases are shown side by side.
+// How much longer the program takes to show its window, and to draw it in full, than a bare
+// window of the same toolkit, and how much more memory it holds once shown, measured in turns
+// on a private X server. Drawn is the last drawing into the window that the X server's DAMAGE
+// extension reports before the window settles. With --under, both run through a loader:
+// `--under wine` for the Windows builds. Programs that mark their start-up phases
+// (ui/win32/startup_trace.h) get a file to write them to, and the phases are shown side by
+// side.
 //   trimwise-bench-startup [--under loader] [pairs [trimwise bare-window]]
 
 #include "phase_times.h"
@@ -15,6 +17,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,12 +42,14 @@ constexpr char kPhaseFileVariable[] = "TRIMWISE_STARTUP_TRACE";
 struct Series {
     const char* label;
     std::vector<std::string> command;
-    std::vector<double> milliseconds;
-    std::vector<double> mebibytes;
-    PhaseTimes phases;
+    std::vector<double> milliseconds{};
+    std::vector<double> drawn{};
+    std::vector<double> mebibytes{};
+    PhaseTimes phases{};
 
     void add(const StartUp& run, const std::filesystem::path& phaseFile) {
         milliseconds.push_back(run.millisecondsToWindow);
+        drawn.push_back(run.millisecondsToDrawn);
         mebibytes.push_back(static_cast<double>(run.residentKiB) / kKiBPerMiB);
         std::ifstream marks(phaseFile);
         phases.add(marks);
@@ -68,6 +73,25 @@ void printRatio(const char* what, double ratio, double target) {
                 ratio <= target ? "met" : "MISSED");
 }
 
+void printMedians(const char* what, const Series& series, const std::vector<double>& times) {
+    std::printf("%-12s %-12s %9.1f ms  middle half %.1f to %.1f ms\n", what, series.label,
+                Median(times), Quantile(times, 0.25), Quantile(times, 0.75));
+}
+
+// The program's own marks say how long after its window was shown its first paint ended; the
+// X server's account of the same run should say much the same, or one of them is wrong.
+void printMarkedPaint(const Series& series, const char* shown, const char* painted) {
+    const std::optional<double> shownAt = series.phases.medianAt(shown);
+    const std::optional<double> paintedAt = series.phases.medianAt(painted);
+    if (!shownAt || !paintedAt) {
+        return;
+    }
+    std::printf("%-12s drawn %.1f ms after its map by DAMAGE; first paint done %.1f ms after "
+                "%s by its own marks\n",
+                series.label, Median(series.drawn) - Median(series.milliseconds),
+                *paintedAt - *shownAt, shown);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,9 +107,8 @@ int main(int argc, char* argv[]) {
         return words;
     };
     const int pairs = !args.empty() ? std::max(1, std::stoi(args[0])) : kDefaultPairs;
-    Series program{"trimwise", command(args.size() > 2 ? args[1] : TRIMWISE_PROGRAM), {}, {}, {}};
-    Series bare{
-        "bare window", command(args.size() > 2 ? args[2] : TRIMWISE_BARE_WINDOW), {}, {}, {}};
+    Series program{"trimwise", command(args.size() > 2 ? args[1] : TRIMWISE_PROGRAM)};
+    Series bare{"bare window", command(args.size() > 2 ? args[2] : TRIMWISE_BARE_WINDOW)};
 
     const std::filesystem::path phaseFile = namePhaseFile(
         !loader.empty() && std::filesystem::path(loader.front()).filename() == "wine");
@@ -97,7 +120,8 @@ int main(int argc, char* argv[]) {
                     display.name().c_str(), loader.empty() ? "" : " under ",
                     loader.empty() ? "" : loader.front().c_str(), pairs,
                     static_cast<long long>(kSettle.count()));
-        std::printf("%-4s %-12s %12s %10s\n", "pair", "program", "to window", "resident");
+        std::printf("%-4s %-12s %12s %12s %10s\n", "pair", "program", "to window", "drawn",
+                    "resident");
 
         // The first pair only warms the file cache and is not counted.
         for (int pair = 0; pair <= pairs; ++pair) {
@@ -108,8 +132,8 @@ int main(int argc, char* argv[]) {
                     continue;
                 }
                 series->add(run, phaseFile);
-                std::printf("%-4d %-12s %9.1f ms %6.1f MiB\n", pair, series->label,
-                            run.millisecondsToWindow,
+                std::printf("%-4d %-12s %9.1f ms %9.1f ms %6.1f MiB\n", pair, series->label,
+                            run.millisecondsToWindow, run.millisecondsToDrawn,
                             static_cast<double>(run.residentKiB) / kKiBPerMiB);
             }
         }
@@ -120,17 +144,24 @@ int main(int argc, char* argv[]) {
     }
     std::filesystem::remove_all(phaseFile.parent_path());
 
-    std::printf("\nmedian       %-12s %9.1f ms %6.1f MiB\n", program.label,
-                Median(program.milliseconds), Median(program.mebibytes));
-    std::printf("median       %-12s %9.1f ms %6.1f MiB\n", bare.label, Median(bare.milliseconds),
-                Median(bare.mebibytes));
     // On a quiet machine the middle half of the runs lies within a few per cent of the median;
     // wider, other work shared the processor and the ratios say less.
+    std::printf("\n");
     for (const Series* series : {&program, &bare}) {
-        std::printf("middle half  %-12s %9.1f to %.1f ms\n", series->label,
-                    Quantile(series->milliseconds, 0.25), Quantile(series->milliseconds, 0.75));
+        printMedians("to window", *series, series->milliseconds);
+    }
+    for (const Series* series : {&program, &bare}) {
+        printMedians("drawn", *series, series->drawn);
+    }
+    for (const Series* series : {&program, &bare}) {
+        std::printf("%-12s %-12s %9.1f MiB\n", "resident", series->label,
+                    Median(series->mebibytes));
+    }
+    for (const Series* series : {&program, &bare}) {
+        printMarkedPaint(*series, "ShowWindow", "first WM_PAINT done");
     }
     printRatio("time ratio", Median(program.milliseconds) / Median(bare.milliseconds), kTimeTarget);
+    printRatio("drawn ratio", Median(program.drawn) / Median(bare.drawn), kTimeTarget);
     const double memoryRatio = Median(program.mebibytes) / Median(bare.mebibytes);
     printRatio("memory ratio", memoryRatio, loader.empty() ? kMemoryTarget : kLoadedMemoryTarget);
     if (!program.phases.empty() || !bare.phases.empty()) {

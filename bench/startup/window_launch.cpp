@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
@@ -17,7 +18,6 @@
 namespace trimwise::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr auto kWindowLimit = std::chrono::seconds(20);
 
 [[noreturn]] void runChild(const std::vector<std::string>& command, const std::string& display) {
@@ -68,9 +68,14 @@ WindowLaunch::WindowLaunch(const std::string& display)
     if (display_ == nullptr) {
         throw std::runtime_error("cannot open X display " + display);
     }
+    int damageError = 0;
+    if (XDamageQueryExtension(display_, &damageEvent_, &damageError) == False) {
+        XCloseDisplay(display_);
+        throw std::runtime_error("the X server has no DAMAGE extension");
+    }
     XSetErrorHandler(ignoreError);
     // Without a window manager every top-level window is a child of the root window, so
-    // its map shows up here.
+    // its creation and its map show up here.
     XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
     pidAtom_ = XInternAtom(display_, "_NET_WM_PID", False);
     XSync(display_, False);
@@ -98,23 +103,44 @@ long WindowLaunch::windowPid(unsigned long window) const {
     return pid;
 }
 
-bool WindowLaunch::waitForWindow(pid_t pid, Clock::time_point deadline) {
+bool WindowLaunch::watch(Clock::time_point deadline, pid_t pid) {
     const int connection = ConnectionNumber(display_);
-    while (Clock::now() < deadline) {
+    while (true) {
         while (XPending(display_) > 0) {
             XEvent event;
             XNextEvent(display_, &event);
-            if (event.type == MapNotify && !event.xmap.override_redirect &&
-                windowPid(event.xmap.window) == pid) {
+            const Clock::time_point now = Clock::now();
+            if (event.type == damageEvent_ + XDamageNotify) {
+                // Every drawing is reported as it happens, into the window or its children.
+                drawnAt_[reinterpret_cast<const XDamageNotifyEvent&>(event).drawable] = now;
+            } else if (event.type == CreateNotify && !event.xcreatewindow.override_redirect) {
+                // Watched from its creation, so that no drawing after its map goes unseen.
+                const Window window = event.xcreatewindow.window;
+                damageOf_[window] = XDamageCreate(display_, window, XDamageReportRawRectangles);
+            } else if (pid > 0 && event.type == MapNotify && !event.xmap.override_redirect &&
+                       windowPid(event.xmap.window) == pid) {
+                mapped_ = event.xmap.window;
                 return true;
             }
         }
-        pollfd ready{connection, POLLIN, 0};
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        poll(&ready, 1, static_cast<int>(std::max<long>(1, left.count())));
+        if (left.count() <= 0) {
+            return false;
+        }
+        pollfd ready{connection, POLLIN, 0};
+        poll(&ready, 1, static_cast<int>(left.count()));
     }
-    return false;
+}
+
+void WindowLaunch::forgetDamage() {
+    for (const auto& [window, damage] : damageOf_) {
+        XDamageDestroy(display_, damage);
+    }
+    XSync(display_, True);
+    damageOf_.clear();
+    drawnAt_.clear();
+    mapped_ = 0;
 }
 
 StartUp WindowLaunch::measure(const std::vector<std::string>& command,
@@ -123,7 +149,7 @@ StartUp WindowLaunch::measure(const std::vector<std::string>& command,
         throw std::invalid_argument("no command to start");
     }
     const std::string& program = command.back();
-    XSync(display_, True); // forget the windows of earlier runs
+    forgetDamage(); // and the windows of earlier runs
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
     if (pid < 0) {
@@ -132,13 +158,17 @@ StartUp WindowLaunch::measure(const std::vector<std::string>& command,
     if (pid == 0) {
         runChild(command, displayName_);
     }
-    if (!waitForWindow(pid, start + kWindowLimit)) {
+    if (!watch(start + kWindowLimit, pid)) {
         endChild(pid);
         throw std::runtime_error(program + " showed no window within 20 s");
     }
-    const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
-    std::this_thread::sleep_for(settle);
-    StartUp result{elapsed.count(), residentKiB(pid)};
+    const Clock::time_point mappedAt = Clock::now();
+    watch(mappedAt + settle, 0);
+    const auto drawn = drawnAt_.find(mapped_);
+    const Clock::time_point drawnAt = drawn != drawnAt_.end() ? drawn->second : mappedAt;
+    const std::chrono::duration<double, std::milli> toWindow = mappedAt - start;
+    const std::chrono::duration<double, std::milli> toDrawn = drawnAt - start;
+    StartUp result{toWindow.count(), toDrawn.count(), residentKiB(pid)};
     endChild(pid);
     return result;
 }

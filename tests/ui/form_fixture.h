@@ -36,6 +36,8 @@ protected:
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        // What the window does just after its first paint.
+        QCoreApplication::processEvents();
     }
 
     template <typename T = QWidget> T* control(const char* name) const {

@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "pictures.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -81,6 +82,9 @@ TEST_F(FormTest, BackgroundLiesUnscaledUnderEverything) {
     for (const QPoint p : {QPoint(0, 0), QPoint(592, 0), QPoint(300, 150), QPoint(592, 295)}) {
         EXPECT_EQ(shot.pixelColor(p), background.pixelColor(p)) << p.x() << "," << p.y();
     }
+    // Read without Qt's reader, the picture is still the one Qt's reader sees.
+    EXPECT_EQ(trimwise::BackgroundPicture().toImage(),
+              background.convertToFormat(QImage::Format_RGB32));
 }
 
 // Transparent pixels of the dove show what lies beneath; its opaque ones cover it.
@@ -133,8 +137,16 @@ TEST_F(FormTest, CreditLineIsDrawnOverThePicture) {
     EXPECT_GT(inked, 0);
 }
 
-TEST_F(FormTest, WindowIconCarriesBothSizes) {
-    const QList<QSize> sizes = form->windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+TEST_F(FormTest, WindowIconCarriesBothSizesAsQtReadsThem) {
+    const QIcon icon = form->windowIcon();
+    QImageReader reader(QStringLiteral(":/assets/WindowIcon.ico"));
+    ASSERT_EQ(reader.imageCount(), 2);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        reader.jumpToImage(i);
+        const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32);
+        SCOPED_TRACE(expected.width());
+        ASSERT_TRUE(icon.availableSizes().contains(expected.size()));
+        EXPECT_EQ(icon.pixmap(expected.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+                  expected);
+    }
 }

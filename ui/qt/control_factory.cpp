@@ -8,9 +8,11 @@
 #include "style.h"
 #include "text_view.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace trimwise {
 namespace {
@@ -77,7 +79,17 @@ QFont FontFor(FontRole role) {
         faces << FromView(fallback);
     }
     QFont font;
-    font.setFamilies(faces);
+    // The first face installed, named alone: a face Qt lacks costs a fontconfig search for
+    // look-alikes before it tries the next, with each of the window's fonts.
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(faces.cbegin(), faces.cend(), [&](const QString& face) {
+        return installed.contains(face, Qt::CaseInsensitive);
+    });
+    if (found != faces.cend()) {
+        font.setFamily(*found);
+    } else {
+        font.setFamilies(faces);
+    }
     font.setPixelSize(design.pixelSize);
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);

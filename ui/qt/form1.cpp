@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace trimwise {
 namespace {
@@ -51,14 +52,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 }
 
 void Form1::createControls() {
-    PointerCursors cursors;
+    // A new box lays out its empty text in the application's font before it takes its own. Lent
+    // the window's font meanwhile, the boxes load no font that the window never shows. Lent by
+    // QGuiApplication, which leaves alone the fonts the desktop gives menus and tooltips.
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(font());
     for (const ControlSpec& row : kControls) {
-        QWidget* widget = CreateControl(row, this);
-        if (row.pointer != Pointer::None) {
-            widget->setCursor(cursors[row.pointer]);
-        }
-        controls_[RowOf(row)] = widget;
+        controls_[RowOf(row)] = CreateControl(row, this);
     }
+    QGuiApplication::setFont(applicationFont);
     // Later raises end up in front.
     for (const ControlSpec* row : BackToFront()) {
         control(*row)->raise();
@@ -89,6 +91,15 @@ void Form1::wireEvents() {
         }
     }
     control(FirstFocus())->setFocus();
+}
+
+void Form1::setControlPointers() {
+    PointerCursors cursors;
+    for (const ControlSpec& row : kControls) {
+        if (row.pointer != Pointer::None) {
+            control(row)->setCursor(cursors[row.pointer]);
+        }
+    }
 }
 
 QWidget* Form1::control(const ControlSpec& row) const {
@@ -132,8 +143,12 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     // Decoded at the first paint, once the window is on screen: the window need not wait for
     // it to appear.
-    if (background_.isNull()) {
+    if (!painted_) {
+        painted_ = true;
         background_ = BackgroundPicture();
+        // The controls' pointers show only when the mouse comes over them. Made as soon as the
+        // first paint is on screen, not before, they keep it from waiting for them.
+        QTimer::singleShot(0, this, &Form1::setControlPointers);
     }
     painter.drawPixmap(0, 0, background_);
 }

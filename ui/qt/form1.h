@@ -30,10 +30,12 @@ protected:
 private:
     void createControls();
     void wireEvents();
+    void setControlPointers();
     [[nodiscard]] QWidget* control(const ControlSpec& row) const;
     [[nodiscard]] QLineEdit* box(Box which) const;
 
     QPixmap background_;
+    bool painted_ = false;
     std::array<QWidget*, kControls.size()> controls_{};
 };
 

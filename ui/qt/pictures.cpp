@@ -1,9 +1,11 @@
 #include "pictures.h"
 
 #include "picture_files.h"
+#include "plain_pictures.h"
 #include "text_view.h"
 
 #include <QImageReader>
+#include <QResource>
 
 namespace trimwise {
 namespace {
@@ -12,42 +14,50 @@ QString resourcePath(std::string_view file) {
     return QStringLiteral(":/assets/") + FromView(file);
 }
 
-// An icon file holds several sizes; a pointer always uses its 32 x 32 image.
-QImage imageOfSize(const QString& path, int size) {
+// An icon file's images, read as they lie or, for another kind of file, by Qt's reader.
+QList<QImage> iconImages(const QString& path) {
+    QList<QImage> images = PlainIconImages(QResource(path).uncompressedData());
+    if (!images.isEmpty()) {
+        return images;
+    }
     QImageReader reader(path);
     const int count = std::max(1, reader.imageCount());
-    for (int i = 0; i < count; ++i) {
-        if (!reader.jumpToImage(i)) {
-            break;
-        }
-        QImage image = reader.read();
-        if (image.width() == size && image.height() == size) {
-            return image;
-        }
+    for (int i = 0; i < count && reader.jumpToImage(i); ++i) {
+        images << reader.read();
     }
-    return {};
+    return images;
 }
 
 } // namespace
 
 QPixmap BackgroundPicture() {
-    return QPixmap(resourcePath(kBackgroundPictureFile));
+    const QString path = resourcePath(kBackgroundPictureFile);
+    const QImage image = PlainBitmap(QResource(path).uncompressedData());
+    return QPixmap::fromImage(image.isNull() ? QImageReader(path).read() : image);
 }
 
 QPixmap DoveStill() {
-    return QPixmap(resourcePath(kDovePictureFile));
+    const QString path = resourcePath(kDovePictureFile);
+    const QImage image = PlainGifFirstFrame(QResource(path).uncompressedData());
+    return image.isNull() ? QPixmap(path) : QPixmap::fromImage(image);
 }
 
 QIcon WindowIcon() {
-    return QIcon(resourcePath(kWindowIconFile));
+    QIcon icon;
+    for (const QImage& image : iconImages(resourcePath(kWindowIconFile))) {
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 QCursor PointerCursor(Pointer pointer) {
-    const QImage image = imageOfSize(resourcePath(PointerFile(pointer)), kPointerSize);
-    if (image.isNull()) {
-        return QCursor(Qt::ArrowCursor);
+    // An icon file holds several sizes; a pointer always uses its 32 x 32 image.
+    for (const QImage& image : iconImages(resourcePath(PointerFile(pointer)))) {
+        if (image.size() == QSize(kPointerSize, kPointerSize)) {
+            return QCursor(QPixmap::fromImage(image), kPointerHotSpot, kPointerHotSpot);
+        }
     }
-    return QCursor(QPixmap::fromImage(image), kPointerHotSpot, kPointerHotSpot);
+    return QCursor(Qt::ArrowCursor);
 }
 
 const QCursor& PointerCursors::operator[](Pointer pointer) {

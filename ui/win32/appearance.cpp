@@ -18,7 +18,7 @@ Appearance::Appearance(int dpi) : dpi_(dpi), fonts_(dpi), cursors_(dpi) {}
 HBITMAP Appearance::dove(const Pixels& decoded) {
     if (!dove_) {
         dove_ = ToBitmap(AtScale(decoded, dpi_));
-        MarkPhase("pictures decoded and scaled");
+        MarkPhase("paint: dove scaled");
     }
     return dove_.get();
 }

@@ -103,6 +103,14 @@ void Form1::finishAfterShown() {
     MarkPhase("input methods off");
 }
 
+// The boxes and the button paint themselves at once, so that the first paint is the whole
+// window. Left to the queue, their paints came after the messages posted and the input queued
+// meanwhile, and Wine, which puts a window's pixels on the X screen as it next takes a
+// message, showed the form first and the boxes' insides only after all that.
+void Form1::showFirstPaint() {
+    RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void Form1::finishAfterFirstPaint() {
     AddNamesForScreenReaders(window(), instance_);
     MarkPhase("name labels");
@@ -157,6 +165,7 @@ void Form1::resetPointer() const {
 const Pixels& Form1::dove() {
     if (!dove_) {
         dove_ = DovePixels();
+        MarkPhase("paint: dove decoded");
     }
     return *dove_;
 }
@@ -192,6 +201,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         PaintForm(self, *appearance_, background_, colours_, dove());
         if (!painted_) {
             painted_ = true;
+            showFirstPaint();
             PostMessageW(self, kAfterFirstPaint, 0, 0);
         }
         MarkFirstPaint();

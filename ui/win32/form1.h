@@ -40,6 +40,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void build(HWND window);
     void finishAfterShown();
+    void showFirstPaint();
     void finishAfterFirstPaint();
     [[nodiscard]] bool tipsMayLoad() const;
     void rescale(int dpi, const RECT& frame);

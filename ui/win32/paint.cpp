@@ -3,6 +3,7 @@
 #include "colours.h"
 #include "controls.h"
 #include "rules.h"
+#include "startup_trace.h"
 #include "wide_text.h"
 
 namespace trimwise {
@@ -57,6 +58,7 @@ void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& backg
     // One brush for the ground, behind the picture and the opaque labels alike.
     const Brush ground(CreateSolidBrush(ToColorRef(colours.ground)));
     drawBackground(buffer.get(), client, background, colours, ground.get(), appearance.dpi());
+    MarkPhase("paint: background");
     SetBkMode(buffer.get(), TRANSPARENT);
     for (const ControlSpec* control : BackToFront()) {
         if (TakesFocus(*control)) {
@@ -69,6 +71,7 @@ void PaintForm(HWND form, Appearance& appearance, const BackgroundPicture& backg
             drawLabel(buffer.get(), *control, appearance, colours, ground.get());
         }
     }
+    MarkPhase("paint: labels and dove");
     const RECT& dirty = screen.dirty();
     BitBlt(screen.get(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
            buffer.get(), dirty.left, dirty.top, SRCCOPY);

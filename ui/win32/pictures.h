@@ -14,7 +14,7 @@ class BackgroundPicture {
 public:
     BackgroundPicture();
     // Draws it with its top-left corner at the client area's, at that many dots per inch:
-    // every pixel an exact block at whole factors, smoothly stretched in between.
+    // every pixel an exact block at whole factors, area averaged in between.
     void draw(HDC dc, int dpi) const;
 
 private:

@@ -2,56 +2,124 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <numeric>
 
 namespace trimwise {
 namespace {
 
-// How much of each source pixel each target pixel covers, along one axis. A source pixel is
-// `to` units long and a target pixel `from` units, so both rows are `from * to` units and
-// every overlap is a whole number; a target pixel's overlaps add up to `from`. Enlarging, a
-// target pixel covers one or two source pixels; shrinking, more.
+// How much of each source pixel each target pixel covers, along one axis. With `g` the
+// greatest common divisor of the two lengths, a source pixel is `to / g` units long and a
+// target pixel `from / g`, so every overlap is a whole number and a target pixel's add up to
+// `whole`, `from / g`. Each target pixel has `taps` weights, the unused ones zero on its
+// first source pixel, so that every target pixel is worked out alike.
 struct Overlaps {
-    std::vector<int> first;                          // each target pixel's first source pixel
-    std::vector<std::vector<std::uint32_t>> weights; // and how much of each it covers
+    std::size_t taps = 1;
+    std::uint32_t whole = 1;
+    std::vector<std::size_t> source;    // taps source pixels for each target pixel
+    std::vector<std::uint32_t> weights; // and how much of each it covers
 };
 
 Overlaps overlaps(int from, int to) {
-    Overlaps table{std::vector<int>(static_cast<std::size_t>(to)),
-                   std::vector<std::vector<std::uint32_t>>(static_cast<std::size_t>(to))};
-    for (int target = 0; target < to; ++target) {
-        const long long begin = static_cast<long long>(target) * from;
-        const long long end = begin + from;
-        const auto first = static_cast<int>(begin / to);
-        table.first[static_cast<std::size_t>(target)] = first;
-        for (int source = first; source < from; ++source) {
-            const long long sourceBegin = static_cast<long long>(source) * to;
+    const auto g = static_cast<std::int64_t>(std::gcd(from, to));
+    const std::int64_t targetLength = from / g;
+    const std::int64_t sourceLength = to / g;
+    Overlaps table;
+    table.whole = static_cast<std::uint32_t>(targetLength);
+    // A target pixel spans at most this many source pixels, however it lies across them.
+    table.taps = static_cast<std::size_t>((targetLength + sourceLength - 1) / sourceLength + 1);
+    table.source.resize(static_cast<std::size_t>(to) * table.taps);
+    table.weights.resize(table.source.size(), 0);
+    for (std::int64_t target = 0; target < to; ++target) {
+        const std::int64_t begin = target * targetLength;
+        const std::int64_t end = begin + targetLength;
+        std::size_t slot = static_cast<std::size_t>(target) * table.taps;
+        std::fill_n(table.source.begin() + static_cast<std::ptrdiff_t>(slot), table.taps,
+                    static_cast<std::size_t>(begin / sourceLength));
+        for (std::int64_t source = begin / sourceLength; source < from; ++source, ++slot) {
+            const std::int64_t sourceBegin = source * sourceLength;
             if (sourceBegin >= end) {
                 break;
             }
-            const long long covered =
-                std::min(end, sourceBegin + to) - std::max(begin, sourceBegin);
-            table.weights[static_cast<std::size_t>(target)].push_back(
-                static_cast<std::uint32_t>(covered));
+            table.source[slot] = static_cast<std::size_t>(source);
+            table.weights[slot] = static_cast<std::uint32_t>(
+                std::min(end, sourceBegin + sourceLength) - std::max(begin, sourceBegin));
         }
     }
     return table;
 }
 
-constexpr std::array kShifts{24U, 16U, 8U, 0U};
+// Division by a number fixed in advance, as a multiplication and a shift, exact for every
+// dividend below 2^31 (Granlund and Montgomery's round-up method).
+class Divider {
+public:
+    explicit Divider(std::uint32_t divisor)
+        : shift_(kBits + static_cast<unsigned>(std::bit_width(divisor - 1U))),
+          factor_((std::uint64_t{1} << shift_) / divisor + 1U) {}
+    [[nodiscard]] std::uint32_t operator()(std::uint32_t dividend) const {
+        return static_cast<std::uint32_t>(dividend * factor_ >> shift_);
+    }
 
-// One source row scaled across: every channel's weighted sum, not yet divided.
-void scaleRow(const Pixels& source, int y, const Overlaps& across,
-              std::vector<std::array<std::uint32_t, 4>>& row) {
-    for (std::size_t x = 0; x < row.size(); ++x) {
-        std::array<std::uint32_t, 4> sum{};
-        const auto& weights = across.weights[x];
-        for (std::size_t i = 0; i < weights.size(); ++i) {
-            const std::uint32_t pixel = source.at(across.first[x] + static_cast<int>(i), y);
-            for (std::size_t c = 0; c < sum.size(); ++c) {
-                sum[c] += (pixel >> kShifts[c] & 0xFFU) * weights[i];
-            }
+private:
+    static constexpr unsigned kBits = 31;
+    unsigned shift_;
+    std::uint64_t factor_;
+};
+
+// A pixel's four channels in two words, each channel in a 32-bit lane of its own, so that one
+// multiplication weighs two channels: alpha and green, then red and blue. No lane overflows
+// into the next, since every weighted sum stays below 2^31.
+struct Lanes {
+    std::uint64_t alphaGreen = 0;
+    std::uint64_t redBlue = 0;
+};
+
+constexpr std::uint64_t spread(std::uint32_t pair) noexcept {
+    return (pair & 0xFFU) | static_cast<std::uint64_t>(pair & 0xFF0000U) << 16U;
+}
+
+// One source row scaled across: every channel's weighted sum, not yet divided. Its pixels are
+// spread into lanes first, once each, into `spreadRow`. `Taps` fixes the number of source
+// pixels to a target pixel where it is known, else it is the table's.
+template <std::size_t Taps>
+void scaleRow(const std::uint32_t* pixels, const Overlaps& across, std::vector<Lanes>& spreadRow,
+              Lanes* sums) {
+    for (Lanes& lanes : spreadRow) {
+        lanes = {spread(*pixels >> 8U), spread(*pixels)};
+        ++pixels;
+    }
+    const std::size_t* source = across.source.data();
+    const std::uint32_t* weight = across.weights.data();
+    const std::size_t taps = Taps != 0 ? Taps : across.taps;
+    const std::size_t count = across.source.size() / taps;
+    for (std::size_t x = 0; x < count; ++x) {
+        Lanes sum;
+        for (std::size_t i = 0; i < taps; ++i, ++source, ++weight) {
+            sum.alphaGreen += spreadRow[*source].alphaGreen * *weight;
+            sum.redBlue += spreadRow[*source].redBlue * *weight;
         }
-        row[x] = sum;
+        sums[x] = sum;
+    }
+}
+
+// One target row from the source rows it covers, scaled across, each weighted by how much of
+// it the row covers. `Taps` fixes their number where it is known, else it is `taps`.
+template <std::size_t Taps>
+void combineRows(const Lanes* const* rows, const std::uint32_t* weights, std::size_t taps,
+                 const Divider& divide, std::uint32_t half, std::uint32_t* out,
+                 std::size_t columns) {
+    const std::size_t count = Taps != 0 ? Taps : taps;
+    const auto lane = [&](std::uint64_t lanes, unsigned shift) {
+        return divide(static_cast<std::uint32_t>(lanes >> shift) + half);
+    };
+    for (std::size_t x = 0; x < columns; ++x) {
+        Lanes sum;
+        for (std::size_t i = 0; i < count; ++i) {
+            sum.alphaGreen += rows[i][x].alphaGreen * weights[i];
+            sum.redBlue += rows[i][x].redBlue * weights[i];
+        }
+        out[x] = lane(sum.alphaGreen, 32U) << 24U | lane(sum.redBlue, 32U) << 16U |
+                 lane(sum.alphaGreen, 0U) << 8U | lane(sum.redBlue, 0U);
     }
 }
 
@@ -64,41 +132,44 @@ Pixels ScaleArea(const Pixels& source, int width, int height) {
     }
     const Overlaps across = overlaps(source.width, width);
     const Overlaps down = overlaps(source.height, height);
-    // The weighted sums stay below 255 * source.width * source.height, in 32 bits for any
-    // picture of the program; divided once, at the end.
-    const std::uint64_t whole =
-        static_cast<std::uint64_t>(source.width) * static_cast<std::uint64_t>(source.height);
-    target.argb.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    // Source rows scaled across, kept while the target rows below still cover them.
-    std::vector<std::vector<std::array<std::uint32_t, 4>>> rows;
-    int firstRow = 0;
-    for (int y = 0; y < height; ++y) {
-        const int first = down.first[static_cast<std::size_t>(y)];
-        const auto& weights = down.weights[static_cast<std::size_t>(y)];
-        while (firstRow < first && !rows.empty()) {
-            rows.erase(rows.begin());
-            ++firstRow;
-        }
-        firstRow = first;
-        while (rows.size() < weights.size()) {
-            rows.emplace_back(static_cast<std::size_t>(width));
-            scaleRow(source, first + static_cast<int>(rows.size()) - 1, across, rows.back());
-        }
-        for (int x = 0; x < width; ++x) {
-            std::array<std::uint64_t, 4> sum{};
-            for (std::size_t i = 0; i < weights.size(); ++i) {
-                for (std::size_t c = 0; c < sum.size(); ++c) {
-                    sum[c] += static_cast<std::uint64_t>(rows[i][static_cast<std::size_t>(x)][c]) *
-                              weights[i];
+    // The weighted sums stay below 256 * source.width * source.height, under 2^31 for any
+    // picture no side of which is longer than kMaxPictureSide.
+    const std::uint32_t whole = across.whole * down.whole;
+    const std::uint32_t half = whole / 2;
+    const Divider divide(whole);
+    const auto columns = static_cast<std::size_t>(width);
+    // Source rows scaled across, each in the slot of its number modulo the taps: a target row
+    // needs `taps` rows from its first on, and no target row below needs one above that.
+    std::vector<Lanes> rows(columns * down.taps);
+    std::vector<std::size_t> rowInSlot(down.taps, static_cast<std::size_t>(source.height));
+    std::vector<const Lanes*> needed(down.taps);
+    std::vector<Lanes> spreadRow(static_cast<std::size_t>(source.width));
+    target.argb.resize(columns * static_cast<std::size_t>(height));
+    std::uint32_t* out = target.argb.data();
+    for (std::size_t y = 0; y < static_cast<std::size_t>(height); ++y) {
+        const std::uint32_t* weights = &down.weights[y * down.taps];
+        for (std::size_t i = 0; i < down.taps; ++i) {
+            const std::size_t row = down.source[y * down.taps + i];
+            const std::size_t slot = row % down.taps;
+            if (rowInSlot[slot] != row) {
+                const std::uint32_t* pixels =
+                    &source.argb[row * static_cast<std::size_t>(source.width)];
+                // Enlarging by less than twice, the common case, a target pixel takes two.
+                if (across.taps == 2) {
+                    scaleRow<2>(pixels, across, spreadRow, &rows[slot * columns]);
+                } else {
+                    scaleRow<0>(pixels, across, spreadRow, &rows[slot * columns]);
                 }
+                rowInSlot[slot] = row;
             }
-            std::uint32_t pixel = 0;
-            for (std::size_t c = 0; c < sum.size(); ++c) {
-                pixel |= static_cast<std::uint32_t>((sum[c] + whole / 2) / whole) << kShifts[c];
-            }
-            target.argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                        static_cast<std::size_t>(x)] = pixel;
+            needed[i] = &rows[slot * columns];
         }
+        if (down.taps == 2) {
+            combineRows<2>(needed.data(), weights, down.taps, divide, half, out, columns);
+        } else {
+            combineRows<0>(needed.data(), weights, down.taps, divide, half, out, columns);
+        }
+        out += columns;
     }
     return target;
 }
