@@ -7,7 +7,7 @@ CMAKE ?= cmake
 FUZZ_SECONDS ?= 600
 export CMAKE_BUILD_PARALLEL_LEVEL ?= $(shell nproc)
 
-.PHONY: all deps build run windows web package test test-suite test-asan test-fuzz test-reproducible \
+.PHONY: all deps build run windows web package test test-suite test-asan test-fuzz test-reproducible test-debian13 \
 	bench fuzz artwork screenshots format tidy clean
 
 all: build
@@ -58,6 +58,11 @@ test-suite test-asan test-fuzz:
 test-reproducible: windows package web
 	@scripts/deps.sh test
 	tests/reproducible/rebuild_and_compare.sh
+
+# The same `make test` with CI=true on a clean Debian 13 root made with mmdebstrap, where the
+# tree's last commit is cloned; not part of `make test`. Needs root.
+test-debian13:
+	scripts/test-debian13.sh
 
 # The calculation, then start-up against a bare window: the Linux program, trimwise.exe
 # under Wine at 100 and 150 per cent display scale, and the page in headless Chromium. Under
