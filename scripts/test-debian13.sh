@@ -55,12 +55,20 @@ mount_in_root dev --bind /dev
 mount_in_root dev/pts --bind /dev/pts
 mount_in_root dev/shm -t tmpfs tmpfs
 
+# The root trusts the certificates that this machine's administrator added, as a proxy in
+# the way to npm's registry may need; Node.js reads them from the system's list.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    cp /usr/local/share/ca-certificates/*.crt "$ROOT/usr/local/share/ca-certificates/"
+    chroot "$ROOT" update-ca-certificates >/dev/null
+fi
+
 git clone -q --no-local "$TREE" "$ROOT/root/trimwise"
 git -C "$ROOT/root/trimwise" checkout -q --detach "$commit"
 [ -f "$HOME/.npmrc" ] && cp "$HOME/.npmrc" "$ROOT/root/.npmrc"
 
 status=0
 chroot "$ROOT" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI=true \
+    NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     make -C /root/trimwise test || status=$?
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# What lintian does not look at: AppStream's check of the installed tree, and that the
-# package carries exactly the program's files, the committed icons and one version throughout.
+# What lintian does not look at: that the package carries exactly the program's files, the
+# committed icons and one version throughout.
 #   package_contents.sh <trimwise_*.deb> <project-version> <source-dir>
 set -euo pipefail
 
