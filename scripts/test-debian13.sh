@@ -66,11 +66,13 @@ git clone -q --no-local "$TREE" "$ROOT/root/trimwise"
 git -C "$ROOT/root/trimwise" checkout -q --detach "$commit"
 [ -f "$HOME/.npmrc" ] && cp "$HOME/.npmrc" "$ROOT/root/.npmrc"
 
+# -k goes on past a failing step, so that one run shows every failure; the status is still
+# that of make test.
 status=0
 chroot "$ROOT" /usr/bin/env -i HOME=/root LANG=C.UTF-8 CI=true \
     NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    make -C /root/trimwise test || status=$?
+    make -k -C /root/trimwise test || status=$?
 
 rm -rf "$LOGS" && mkdir -p "$LOGS"
 for build in build build-asan build-fuzz; do
