@@ -1,5 +1,5 @@
 # The two commands of the README, `make run` and `make test`, set up everything they need
-# on a fresh Debian 12 machine, then build. The rest are for developers. Each target installs
+# on a fresh Debian 12 or 13 machine, then build. The rest are for developers. Each target installs
 # what is missing, then runs a CMake workflow of CMakePresets.json, where the builds are
 # described; `cmake --list-presets=all` lists them. CI=true makes every warning an error.
 
@@ -7,7 +7,7 @@ CMAKE ?= cmake
 FUZZ_SECONDS ?= 600
 export CMAKE_BUILD_PARALLEL_LEVEL ?= $(shell nproc)
 
-.PHONY: all deps build run windows web package test test-suite test-asan test-fuzz test-reproducible \
+.PHONY: all deps build run windows web package unit test test-suite test-asan test-fuzz test-reproducible test-debian13 \
 	bench fuzz artwork screenshots format tidy clean
 
 all: build
@@ -44,6 +44,11 @@ package:
 	umask 022 && $(CMAKE) --workflow --preset package
 	mkdir -p build && cp build-package/deb/trimwise_*_amd64.deb build/
 
+# The tests that need no Wine, MinGW, browser or X server, in build-unit/: ctest's label unit.
+unit:
+	@scripts/deps.sh unit
+	$(CMAKE) --workflow --preset unit
+
 # The whole suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # a short fuzz run of the calculation, and trimwise.exe, its installer, the package, the page
 # and its site built twice.
@@ -58,6 +63,11 @@ test-suite test-asan test-fuzz:
 test-reproducible: windows package web
 	@scripts/deps.sh test
 	tests/reproducible/rebuild_and_compare.sh
+
+# The same `make test` with CI=true on a clean Debian 13 root made with mmdebstrap, where the
+# tree's last commit is cloned; not part of `make test`. Needs root.
+test-debian13:
+	scripts/test-debian13.sh
 
 # The calculation, then start-up against a bare window: the Linux program, trimwise.exe
 # under Wine at 100, 125, 150 and 200 per cent display scale, and the page in headless
@@ -124,4 +134,4 @@ tidy:
 		xargs clang-tidy -p build-windows --quiet $(MINGW_CXX_HEADERS:%=--extra-arg=-isystem%)
 
 clean:
-	rm -rf build build-app build-asan build-fuzz build-package build-windows build-web
+	rm -rf build build-app build-asan build-fuzz build-package build-unit build-windows build-web

@@ -6,24 +6,50 @@
 #                            wixl, msitools and faketime for the installer
 #   scripts/deps.sh package  what `make package` needs: run, and what CPack runs for Depends
 #   scripts/deps.sh web    what `make web` needs: the WebAssembly toolchain
-#   scripts/deps.sh test   what `make test` needs (includes run, windows, package and web)
+#   scripts/deps.sh unit   what the unit preset needs: run, GoogleTest, Benchmark, giflib and
+#                          qemu-user; no Wine, MinGW, browser or X server
+#   scripts/deps.sh test   what `make test` needs (includes run, unit, windows, package and web)
 #   scripts/deps.sh all    everything, also the artwork generator and the linters
 # For test and all it also installs the page's pinned test tools from npm (tests/web).
+# It knows Debian 12 (bookworm) and Debian 13 (trixie).
 set -euo pipefail
 
-run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-# fonts-wine gives Wine the classic faces that every Windows has.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-               xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev libxfixes-dev libgif-dev
-               wine wine64 fonts-wine icoutils qt6-gtk-platformtheme git diffoscope qemu-user
-               msitools locales)
+# The names that differ between the releases, in one table: the LLVM that compiles the page
+# to WebAssembly (its clang, lld and wasm32 libraries carry the version in their names), and
+# the package of the Liberation fonts 2 (on trixie fonts-liberation2 is only a transitional
+# name for fonts-liberation).
+#               release   page's LLVM   Liberation fonts 2
+release_table=("bookworm  19            fonts-liberation2"
+               "trixie    19            fonts-liberation")
+
+codename="$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")"
+llvm="" liberation=""
+for row in "${release_table[@]}"; do
+    read -r release version fonts <<<"$row"
+    if [ "$release" = "$codename" ]; then
+        llvm=$version liberation=$fonts
+    fi
+done
+if [ -z "$llvm" ]; then
+    echo "Trimwise knows the packages of Debian 12 (bookworm) and 13 (trixie);" \
+         "this system is '${codename:-unknown}'." >&2
+    exit 1
+fi
+
+run_packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev "$liberation" fonts-dejavu-core)
+unit_packages=(libgtest-dev libgmock-dev libbenchmark-dev libgif-dev qemu-user)
+# fonts-wine gives Wine the classic faces that every Windows has. The fuzz build takes the
+# release's own clang with its libFuzzer.
+test_packages=("${unit_packages[@]}" clang libclang-rt-dev
+               xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev libxfixes-dev wine wine64
+               fonts-wine icoutils qt6-gtk-platformtheme git diffoscope msitools locales)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msitools faketime)
 package_packages=(dpkg-dev file)
 # The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, g++ for the tool that
 # writes the page's window on this machine, and the browser and WebDriver that its end-to-end
 # run and start-up benchmark drive: Chromium, Firefox ESR over WebDriver BiDi, WebKitGTK.
-web_packages=(cmake make g++ python3 clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
-              libclang-rt-19-dev-wasm32 wasi-libc)
+web_packages=(cmake make g++ python3 "clang-$llvm" "lld-$llvm" "libc++-$llvm-dev-wasm32"
+              "libc++abi-$llvm-dev-wasm32" "libclang-rt-$llvm-dev-wasm32" wasi-libc)
 web_test_packages=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
                    python3-websocket)
 # npm for the pinned checker that the page's tests load into it, where no Node.js is there yet.
@@ -38,13 +64,14 @@ case "${1:-all}" in
     windows) wanted=("${windows_packages[@]}") ;;
     web) wanted=("${web_packages[@]}") ;;
     package) wanted=("${run_packages[@]}" "${package_packages[@]}") ;;
+    unit) wanted=("${run_packages[@]}" "${unit_packages[@]}") ;;
     test) wanted=("${run_packages[@]}" "${windows_packages[@]}" "${package_packages[@]}"
                   "${test_packages[@]}" "${release_test_packages[@]}"
                   "${web_packages[@]}" "${web_test_packages[@]}") ;;
     all) wanted=("${run_packages[@]}" "${windows_packages[@]}" "${package_packages[@]}"
                  "${test_packages[@]}" "${release_test_packages[@]}" "${web_packages[@]}"
                  "${web_test_packages[@]}" "${extra_packages[@]}") ;;
-    *) echo "usage: $0 run|windows|package|web|test|all" >&2; exit 2 ;;
+    *) echo "usage: $0 run|windows|package|web|unit|test|all" >&2; exit 2 ;;
 esac
 
 installed() {

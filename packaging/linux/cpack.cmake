@@ -19,8 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries shlibdeps finds: the window's captions are laid out for Arial's
-# metrics, which Liberation Sans shares.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# metrics, which Liberation Sans shares. Debian 12 has its version 2 as fonts-liberation2,
+# Debian 13 as fonts-liberation, keeping the other name only for the move.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation (>= 1:2)")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The same package from every build: the DEB generator sorts the files and makes root their
 # owner, the folders are 755 whatever the umask, and the times of the files, the archives and

@@ -32,9 +32,11 @@ get_filename_component(program_name ${PROGRAM} NAME)
 get_filename_component(icon_name ${ICON} NAME)
 
 # The clock stands still at the commit's time: started there, it would tick on while a busy
-# machine runs the tools, and stamp a later second. GLib's timeouts keep the real monotonic clock.
-set(at_commit_time ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -m --exclude-monotonic
-                   -f "${build_time}")
+# machine runs the tools, and stamp a later second. GLib's timeouts keep the real monotonic
+# clock. The files keep their own times (libfaketime of Debian 13 would shift them by the
+# clock's offset, which differs from build to build).
+set(at_commit_time ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1 ${FAKETIME} -m
+                   --exclude-monotonic -f "${build_time}")
 set(built ${STAGE}/installer.msi)
 execute_process(COMMAND ${at_commit_time} ${WIXL} --arch x64 -D Version=${VERSION}
                         -D "Description=${DESCRIPTION}" -D ProductCode={${product_code}}

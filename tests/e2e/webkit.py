@@ -5,9 +5,11 @@ Shift+Insert would paste nothing."""
 
 import glob
 import contextlib
+import inspect
 import os
 
 from selenium import webdriver
+from selenium.webdriver.webkitgtk.service import Service
 
 import web
 from x11 import private_display, run
@@ -33,8 +35,13 @@ class Driver(web.Driver):
         # environment, which is this process's.
         os.environ.update(LANG=self.locale, LC_ALL=self.locale, GDK_SCALE=str(self.ratio),
                           GTK_THEME="Adwaita:dark" if self.dark else "Adwaita")
-        self.browser = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
-                                           options=options)
+        # Selenium 4.8 (Debian 12) takes the driver's path itself, 4.31 (Debian 13) only
+        # through a Service.
+        driver = "/usr/bin/WebKitWebDriver"
+        if "service" in inspect.signature(webdriver.WebKitGTK).parameters:
+            self.browser = webdriver.WebKitGTK(service=Service(driver), options=options)
+        else:
+            self.browser = webdriver.WebKitGTK(executable_path=driver, options=options)
         self.browser.set_window_rect(width=800, height=600)
 
     def keyboard(self):

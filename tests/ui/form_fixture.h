@@ -34,7 +34,7 @@ protected:
     void SetUp() override {
         form = std::make_unique<trimwise::Form1>();
         form->show();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         // What the window does just after its first paint.
         QCoreApplication::processEvents();

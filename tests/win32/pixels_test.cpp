@@ -118,8 +118,8 @@ TEST(DecodeGifFirstFrame, ReadsTheDoveAsQtDoes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const Pixels decoded =
-        DecodeGifFirstFrame(std::as_bytes(std::span(bytes.constData(), bytes.size())));
+    const Pixels decoded = DecodeGifFirstFrame(
+        std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     ASSERT_EQ(decoded.width, expected.width());
     ASSERT_EQ(decoded.height, expected.height());
     int clear = 0;
@@ -133,7 +133,8 @@ TEST(DecodeGifFirstFrame, ReadsTheDoveAsQtDoes) {
     EXPECT_LT(clear, decoded.width * decoded.height);
     // Cut short, it is refused or left clear where the data ends, never read past.
     for (const qsizetype length : {qsizetype{10}, bytes.size() / 2}) {
-        const Pixels cut = DecodeGifFirstFrame(std::as_bytes(std::span(bytes.constData(), length)));
+        const Pixels cut = DecodeGifFirstFrame(
+            std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(length))));
         EXPECT_TRUE(cut.width == 0 || cut.width == expected.width()) << length;
     }
 }
