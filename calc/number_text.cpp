@@ -32,14 +32,16 @@ struct Decimal {
 Decimal decompose(double value, int precision) noexcept {
     // "-d.ddddde+XXX" with precision - 1 decimals: 1 + 1 + 1 + 14 + 1 + 1 + 3 characters.
     std::array<char, 32> buffer{};
-#if defined(__cpp_lib_to_chars)
+#if defined(__cpp_lib_to_chars) && !defined(__MINGW32__)
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                          std::chars_format::scientific, precision - 1);
     static_cast<void>(ec); // the buffer is larger than the longest possible text
 #else
     // Where from_chars for double is missing (libc++ 19, for WebAssembly), musl's printf
     // writes the digits: exactly rounded as well, and without the 100 KB of tables that
-    // libc++'s to_chars with a precision brings into the page.
+    // libc++'s to_chars with a precision brings into the page. So does MinGW-w64's own printf
+    // (gdtoa, which libstdc++ takes for std::snprintf there, not msvcrt's) in trimwise.exe,
+    // which libstdc++ 14's to_chars would grow by 190 KB, past its 1 MiB.
     const int written = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision - 1, value);
     const char* const end = buffer.data() + written;
 #endif

@@ -123,9 +123,11 @@ InputHooks::InputHooks(HWND form, UINT clickMessage) : form_(form) {
 // leaves only typed characters, each through the key filter, and pastes. Wine has no input
 // methods to show the difference.
 void InputHooks::turnOffInputMethods() const {
+    auto* const associateContext =
+        inputMethods_.function<decltype(ImmAssociateContext)>("ImmAssociateContext");
     for (const ControlSpec* control : TabChain()) {
         if (control->kind == ControlKind::TextBox && !TakesInputMethod(*control)) {
-            ImmAssociateContext(ChildWindow(form_, *control), nullptr);
+            associateContext(ChildWindow(form_, *control), nullptr);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "click.h"
+#include "system_library.h"
 
 #include <memory>
 #include <vector>
@@ -48,6 +49,7 @@ public:
 
 private:
     HWND form_;
+    SystemLibrary inputMethods_{L"imm32.dll"};
     std::vector<std::unique_ptr<ClickWatcher>> clickWatchers_;
 };
 

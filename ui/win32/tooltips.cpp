@@ -37,7 +37,7 @@ TTTOOLINFOW toolOf(HWND form, const ControlSpec& control, int dpi) {
 ToolTips::ToolTips(HWND form, HINSTANCE instance, int dpi) : form_(form) {
     static_assert(std::tuple_size_v<decltype(texts_)> == kControls.size());
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
+    commonControls_.function<decltype(InitCommonControlsEx)>("InitCommonControlsEx")(&classes);
     tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, instance, nullptr);

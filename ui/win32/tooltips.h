@@ -2,6 +2,7 @@
 
 #include "handles.h"
 #include "layout_table.h"
+#include "system_library.h"
 
 #include <array>
 #include <commctrl.h>
@@ -30,6 +31,8 @@ public:
 private:
     void scaleTo(int dpi);
 
+    // Loaded while the tooltip control lives: the form's window takes it along before this goes.
+    SystemLibrary commonControls_{L"comctl32.dll"};
     HWND form_;
     HWND tips_;
     Font font_;

@@ -1,6 +1,6 @@
 #!/usr/bin/python3 -B
-"""A DLL left beside trimwise.exe, named like one that the program delay-loads, must never
-run inside it: the program loads those from the Windows system folder alone. Under Wine,
+"""A DLL left beside trimwise.exe, named like one that the program loads itself once running,
+must never run inside it: the program loads those from the Windows system folder alone. Under Wine,
 each such name gets a stand-in DLL beside a copy of the program, and Wine is told to prefer
 a native DLL of that name to its own, as Windows would take the first it finds. The window
 is then used (a digit typed into a box, a box hovered until its tooltip shows) and no
@@ -9,6 +9,7 @@ stand-in may have left its marker. The layout tool comes as TRIMWISE_PRINT_LAYOU
                   <trimwise-bare-window.exe> <wine-prefix-dir> <work-dir>"""
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -21,6 +22,20 @@ sys.path.insert(0, str(HERE.parents[1] / "e2e"))
 from driver import Layout, holds, script  # noqa: E402
 from wine import WineProgram, built, set_dpi  # noqa: E402
 from x11 import run, wait_until  # noqa: E402
+
+
+def loaded_later(program):
+    """The DLLs that the program loads itself, as its sources hand them to SystemLibrary, each
+    found in the built image too."""
+    sources = HERE.parents[2] / "ui" / "win32"
+    pattern = re.compile(r'SystemLibrary\s+\w+\s*[{(]L"([\w.-]+\.dll)"')
+    names = sorted({name.lower() for source in sources.glob("*.[ch]*")
+                    for name in pattern.findall(source.read_text())})
+    image = Path(program).read_bytes()
+    holds(names, f"found no DLL that the sources in {sources} load")
+    missing = [name for name in names if name.encode("utf-16-le") not in image]
+    holds(not missing, f"{program} does not name {' '.join(missing)}: is it up to date?")
+    return names
 
 
 def downloads_folder(folder, program, marker, dlls):
@@ -44,9 +59,8 @@ def bare_window_shown():
 def check(program, marker, reader, bare, prefix, work_dir):
     for path in (program, marker, reader, bare):
         built(path)
-    delay_loaded = run(str(HERE / "delay_imports.py"), program).split()
-    holds(delay_loaded, f"found no delay-loaded DLL in {program}")
-    print(f"delay-loaded: {' '.join(delay_loaded)}")
+    later_dlls = loaded_later(program)
+    print(f"loaded once running: {' '.join(later_dlls)}")
     Path(work_dir).mkdir(parents=True, exist_ok=True)
     work = Path(tempfile.mkdtemp(prefix="dll-search.", dir=work_dir))
     trimwise = WineProgram(None, program, prefix)
@@ -54,7 +68,7 @@ def check(program, marker, reader, bare, prefix, work_dir):
         # The layout is worked out at 96 dots per inch; an earlier run may have left the
         # prefix at another scale.
         set_dpi(96)
-        names = ",".join(dll.removesuffix(".dll") for dll in delay_loaded)
+        names = ",".join(dll.removesuffix(".dll") for dll in later_dlls)
         os.environ["WINEDLLOVERRIDES"] += f";{names}=n,b"
         print(f"WINEDLLOVERRIDES={os.environ['WINEDLLOVERRIDES']}", flush=True)
         # Wine's own system DLLs load some of these for any program that shows a window,
@@ -63,7 +77,7 @@ def check(program, marker, reader, bare, prefix, work_dir):
         # never calls them, with each stand-in beside it in turn, shows which; those are left
         # out, as nothing the program does can change them.
         judged = []
-        for dll in delay_loaded:
+        for dll in later_dlls:
             control = downloads_folder(work / f"control-{dll}", bare, marker, [dll])
             window = subprocess.Popen(["wine", str(control)], stdin=subprocess.DEVNULL,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -74,9 +88,9 @@ def check(program, marker, reader, bare, prefix, work_dir):
             holds(wait_until(10, lambda: not bare_window_shown()), "the bare window did not go")
             if not loaded(control.parent, [dll]):
                 judged.append(dll)
-        if wine_loads := [dll for dll in delay_loaded if dll not in judged]:
+        if wine_loads := [dll for dll in later_dlls if dll not in judged]:
             print(f"left out: Wine itself loads {' '.join(wine_loads)} for a bare window too")
-        holds(judged, "Wine loads every delay-loaded DLL itself; nothing left to check")
+        holds(judged, "Wine loads every such DLL itself; nothing left to check")
 
         trimwise.program = downloads_folder(work / "downloads", program, marker, judged)
         trimwise.layout = Layout(run(os.environ["TRIMWISE_PRINT_LAYOUT"], "96").splitlines())
