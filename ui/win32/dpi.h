@@ -7,8 +7,8 @@ namespace trimwise {
 // The program lays itself out at each display's own dots per inch, so Windows must not
 // stretch it as a bitmap. There can be no manifest, so the awareness is declared at run
 // time: per monitor (v2) from Windows 10 1703 on, system-wide before that, down to Windows 7.
-// Wine treats every window as aware of the scale and stretches none, declared or not, so
-// only Windows shows what this changes.
+// Wine before 10 treats every window as aware of the scale and stretches none, declared or
+// not; Wine 10, like Windows, scales an unaware program's windows and the places it reads.
 void DeclareDpiAwareness() noexcept;
 
 // The dots per inch of the display a window is on; the system's for a null window.

@@ -16,6 +16,7 @@
 //   restore   the system command of the taskbar's button, then waits until it is done
 // A request that fails answers "error <why>" instead.
 
+#include "dpi.h"
 #include "wide_text.h"
 
 #include <array>
@@ -201,6 +202,9 @@ void Command(HWND window, WPARAM command, bool minimised) {
 } // namespace
 
 int main() {
+    // As aware of the scale as the program, so that the places it reads are the program's own
+    // pixels, not ones that Windows (and Wine from 10 on) scales back for an unaware reader.
+    trimwise::DeclareDpiAwareness();
     std::array<char, 64> request{};
     while (std::fgets(request.data(), static_cast<int>(request.size()), stdin) != nullptr) {
         const std::string_view asked(request.data(), std::strcspn(request.data(), "\r\n"));
