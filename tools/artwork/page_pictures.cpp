@@ -5,7 +5,41 @@
 #include "picture_files.h"
 #include "png_writer.h"
 
+#include <QHash>
+#include <QList>
+
 namespace trimwise::artwork {
+namespace {
+
+// The picture as indices into its own colours, where it has no more than a palette holds: the
+// same pixels in a third of the bytes of full colour, which a browser inflates before it can
+// paint. Colours are numbered as they first appear, so that the file is the same every time.
+QImage withPalette(const QImage& image) {
+    constexpr qsizetype kPaletteSize = 256;
+    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    QImage indexed(straight.size(), QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    QHash<QRgb, int> indexOf;
+    for (int y = 0; y < straight.height(); ++y) {
+        uchar* const row = indexed.scanLine(y);
+        for (int x = 0; x < straight.width(); ++x) {
+            const QRgb colour = straight.pixel(x, y);
+            auto found = indexOf.constFind(colour);
+            if (found == indexOf.cend()) {
+                if (colours.size() == kPaletteSize) {
+                    return image;
+                }
+                found = indexOf.insert(colour, static_cast<int>(colours.size()));
+                colours << colour;
+            }
+            row[x] = static_cast<uchar>(*found);
+        }
+    }
+    indexed.setColorTable(colours);
+    return indexed;
+}
+
+} // namespace
 
 QString PagePictureName(std::string_view pictureFile, int scale) {
     const std::string_view name = pictureFile.substr(0, pictureFile.rfind('.'));
@@ -16,7 +50,7 @@ QString PagePictureName(std::string_view pictureFile, int scale) {
 
 QByteArray PagePng(const QImage& image) {
     constexpr int kTightest = 100;
-    return EncodePng(image, kTightest);
+    return EncodePng(withPalette(image), kTightest);
 }
 
 QImage FirstFrame(const IndexedAnimation& animation) {
