@@ -1,6 +1,5 @@
-// The picture readers of the Windows front end (GIF, icon file, BMP) fed with
-// arbitrary bytes: every reader sees every input, and whatever it accepts must hold
-// together.
+// The picture readers of the desktop front ends (GIF, icon file, BMP) fed with arbitrary
+// bytes: every reader sees every input, and whatever it accepts must hold together.
 
 #include "pixels.h"
 
@@ -32,9 +31,10 @@ void check(const trimwise::Pixels& pixels) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = std::as_bytes(std::span(data, size));
     check(trimwise::DecodeGifFirstFrame(bytes));
-    // user32 reads the image that the icon reader finds, so it must lie inside the file.
-    if (const auto image = trimwise::IconFileImage(bytes, 32)) {
-        if (image->data() < bytes.data() || image->data() + image->size() > bytes.data() + size) {
+    // user32 and Qt read the images that the icon reader finds, so they must lie inside the file.
+    for (const trimwise::IconImage& image : trimwise::IconFileImages(bytes)) {
+        if (image.bytes.data() < bytes.data() ||
+            image.bytes.data() + image.bytes.size() > bytes.data() + size) {
             std::abort();
         }
     }
@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         volatile std::byte last = bitmap->rows.back();
         static_cast<void>(last);
+        check(trimwise::BitmapPixels(*bitmap));
     }
     return 0;
 }

@@ -1,60 +1,68 @@
 #include "pictures.h"
 
+#include "icon_bitmap.h"
 #include "picture_files.h"
-#include "plain_pictures.h"
+#include "pixels.h"
 #include "text_view.h"
 
-#include <QImageReader>
 #include <QResource>
+#include <cstring>
+#include <span>
 
 namespace trimwise {
 namespace {
 
-QString resourcePath(std::string_view file) {
-    return QStringLiteral(":/assets/") + FromView(file);
+// A picture file's bytes as they lie in the resources. Read with the shared readers, not Qt's,
+// which first load their image plugins while the window waits for its first paint.
+QByteArray fileBytes(std::string_view file) {
+    return QResource(QStringLiteral(":/assets/") + FromView(file)).uncompressedData();
 }
 
-// An icon file's images, read as they lie or, for another kind of file, by Qt's reader.
-QList<QImage> iconImages(const QString& path) {
-    QList<QImage> images = PlainIconImages(QResource(path).uncompressedData());
-    if (!images.isEmpty()) {
-        return images;
+std::span<const std::byte> bytesOf(const QByteArray& bytes) {
+    return std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// Pixels are laid out as a 32-bit QImage is, in 0xAARRGGBB words from the top row down.
+QPixmap pixmapOf(const Pixels& pixels, QImage::Format format) {
+    QImage image(pixels.width, pixels.height, format);
+    if (image.isNull()) {
+        return {};
     }
-    QImageReader reader(path);
-    const int count = std::max(1, reader.imageCount());
-    for (int i = 0; i < count && reader.jumpToImage(i); ++i) {
-        images << reader.read();
-    }
-    return images;
+    std::memcpy(image.bits(), pixels.argb.data(), pixels.argb.size() * sizeof(std::uint32_t));
+    return QPixmap::fromImage(image);
 }
 
 } // namespace
 
 QPixmap BackgroundPicture() {
-    const QString path = resourcePath(kBackgroundPictureFile);
-    const QImage image = PlainBitmap(QResource(path).uncompressedData());
-    return QPixmap::fromImage(image.isNull() ? QImageReader(path).read() : image);
+    const QByteArray file = fileBytes(kBackgroundPictureFile);
+    const std::optional<BitmapRows> bitmap = ReadBitmapFile(bytesOf(file));
+    return bitmap ? pixmapOf(BitmapPixels(*bitmap), QImage::Format_RGB32) : QPixmap();
 }
 
 QPixmap DoveStill() {
-    const QString path = resourcePath(kDovePictureFile);
-    const QImage image = PlainGifFirstFrame(QResource(path).uncompressedData());
-    return image.isNull() ? QPixmap(path) : QPixmap::fromImage(image);
+    return pixmapOf(DecodeGifFirstFrame(bytesOf(fileBytes(kDovePictureFile))),
+                    QImage::Format_ARGB32_Premultiplied);
 }
 
 QIcon WindowIcon() {
+    const QByteArray file = fileBytes(kWindowIconFile);
     QIcon icon;
-    for (const QImage& image : iconImages(resourcePath(kWindowIconFile))) {
-        icon.addPixmap(QPixmap::fromImage(image));
+    for (const IconImage& image : IconFileImages(bytesOf(file))) {
+        if (const QImage bitmap = IconBitmap(image.bytes); !bitmap.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(bitmap));
+        }
     }
     return icon;
 }
 
 QCursor PointerCursor(Pointer pointer) {
     // An icon file holds several sizes; a pointer always uses its 32 x 32 image.
-    for (const QImage& image : iconImages(resourcePath(PointerFile(pointer)))) {
-        if (image.size() == QSize(kPointerSize, kPointerSize)) {
-            return QCursor(QPixmap::fromImage(image), kPointerHotSpot, kPointerHotSpot);
+    const QByteArray file = fileBytes(PointerFile(pointer));
+    if (const auto image = IconFileImage(bytesOf(file), kPointerSize)) {
+        if (const QImage bitmap = IconBitmap(*image);
+            bitmap.size() == QSize(kPointerSize, kPointerSize)) {
+            return QCursor(QPixmap::fromImage(bitmap), kPointerHotSpot, kPointerHotSpot);
         }
     }
     return QCursor(Qt::ArrowCursor);

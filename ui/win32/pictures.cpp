@@ -31,25 +31,6 @@ Bitmap dibSection(int width, int height, void** bits) {
     return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
-// A plain 24-bit bitmap's rows as opaque pixels from the top, for scaling.
-Pixels opaquePixels(int width, int height, const std::byte* rows) {
-    const auto columns = static_cast<std::size_t>(width);
-    const std::size_t stride = (columns * 3 + 3) / 4 * 4;
-    Pixels pixels{width, std::abs(height), {}};
-    pixels.argb.resize(columns * static_cast<std::size_t>(pixels.height));
-    std::uint32_t* out = pixels.argb.data();
-    for (int y = 0; y < pixels.height; ++y) {
-        const std::byte* row =
-            rows + stride * static_cast<std::size_t>(height > 0 ? pixels.height - 1 - y : y);
-        for (std::size_t x = 0; x < columns; ++x, row += 3) {
-            *out++ = 0xFF000000U | std::to_integer<std::uint32_t>(row[2]) << 16U |
-                     std::to_integer<std::uint32_t>(row[1]) << 8U |
-                     std::to_integer<std::uint32_t>(row[0]);
-        }
-    }
-    return pixels;
-}
-
 } // namespace
 
 BackgroundPicture::BackgroundPicture() {
@@ -57,6 +38,7 @@ BackgroundPicture::BackgroundPicture() {
     if (!bitmap) {
         return;
     }
+    bitmap_ = *bitmap;
     BITMAPINFOHEADER& header = info_.bmiHeader;
     header.biSize = sizeof header;
     header.biWidth = bitmap->width;
@@ -64,25 +46,24 @@ BackgroundPicture::BackgroundPicture() {
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    rows_ = bitmap->rows.data();
 }
 
 void BackgroundPicture::draw(HDC dc, int dpi) const {
-    if (rows_ == nullptr) {
+    if (bitmap_.rows.empty()) {
         return;
     }
-    const int width = info_.bmiHeader.biWidth;
-    const int height = std::abs(info_.bmiHeader.biHeight);
+    const int width = bitmap_.width;
+    const int height = std::abs(bitmap_.height);
     if (dpi % kDesignDpi == 0) {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchDIBits(dc, 0, 0, ScaledSize(width, dpi), ScaledSize(height, dpi), 0, 0, width,
-                      height, rows_, &info_, DIB_RGB_COLORS, SRCCOPY);
+                      height, bitmap_.rows.data(), &info_, DIB_RGB_COLORS, SRCCOPY);
         return;
     }
     // In between, the program's own area average, as the dove's: GDI's HALFTONE mode does the
     // same on Windows, but under Wine it takes several times as long.
-    const Pixels scaled = ScaleArea(opaquePixels(width, info_.bmiHeader.biHeight, rows_),
-                                    ScaledSize(width, dpi), ScaledSize(height, dpi));
+    const Pixels scaled =
+        ScaleArea(BitmapPixels(bitmap_), ScaledSize(width, dpi), ScaledSize(height, dpi));
     const BITMAPINFO info = topDown(scaled.width, scaled.height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(scaled.width), static_cast<DWORD>(scaled.height),
                       0, 0, 0, static_cast<UINT>(scaled.height), scaled.argb.data(), &info,

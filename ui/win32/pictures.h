@@ -18,8 +18,8 @@ public:
     void draw(HDC dc, int dpi) const;
 
 private:
+    BitmapRows bitmap_;
     BITMAPINFO info_{};
-    const std::byte* rows_ = nullptr;
 };
 
 // The dove's first frame, the still the window shows, with its transparent pixels clear.

@@ -1,8 +1,5 @@
 #include "pixels.h"
 
-#include <QFile>
-#include <QImage>
-#include <QImageReader>
 #include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -106,36 +103,6 @@ TEST(ScaleArea, IsTheExactAreaAverage) {
                     << "," << y;
             }
         }
-    }
-}
-
-// The dove's first frame as Qt's own GIF decoder reads it, its transparent pixels clear.
-TEST(DecodeGifFirstFrame, ReadsTheDoveAsQtDoes) {
-    const QString path = QStringLiteral(TRIMWISE_ASSETS_DIR "/DovePicture.gif");
-    QImageReader reader(path);
-    const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    ASSERT_FALSE(expected.isNull());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    const Pixels decoded = DecodeGifFirstFrame(
-        std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-    ASSERT_EQ(decoded.width, expected.width());
-    ASSERT_EQ(decoded.height, expected.height());
-    int clear = 0;
-    for (int y = 0; y < decoded.height; ++y) {
-        for (int x = 0; x < decoded.width; ++x) {
-            ASSERT_EQ(decoded.at(x, y), expected.pixel(x, y)) << x << "," << y;
-            clear += decoded.at(x, y) == 0 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(clear, 0);
-    EXPECT_LT(clear, decoded.width * decoded.height);
-    // Cut short, it is refused or left clear where the data ends, never read past.
-    for (const qsizetype length : {qsizetype{10}, bytes.size() / 2}) {
-        const Pixels cut = DecodeGifFirstFrame(
-            std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(length))));
-        EXPECT_TRUE(cut.width == 0 || cut.width == expected.width()) << length;
     }
 }
 

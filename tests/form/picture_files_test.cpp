@@ -2,6 +2,7 @@
 #include "pixels.h"
 
 #include <QImage>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace trimwise {
@@ -85,17 +86,54 @@ TEST(ReadBitmapFile, RefusesWhatItCannotDrawWhole) {
     EXPECT_FALSE(ReadBitmapFile(bytesOf(valid)).has_value()) << "a row cut short";
 }
 
-// A GIF of one frame of `width` x 1 on a screen of the same size, two colours, and the LZW
-// codes given, three bits wide.
-test::Bytes gif(std::uint16_t width, std::initializer_list<std::uint8_t> data) {
-    test::Bytes bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 1, 0, 0x80, 0, 0};
+// A GIF of one frame of `width` x `height` on a screen of the same size, black and white,
+// and the LZW codes given, from three bits wide.
+test::Bytes gif(std::uint16_t width, std::initializer_list<std::uint8_t> data,
+                std::uint16_t height = 1, std::uint8_t frameFlags = 0) {
+    test::Bytes bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0x80, 0, 0};
     putLe(bytes, 6, width, 2);
-    bytes.insert(bytes.end(), {0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, 0, 0, 1, 0, 0, 2});
+    putLe(bytes, 8, height, 2);
+    bytes.insert(bytes.end(),
+                 {0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0, 0, 0, 0, 0, frameFlags, 2});
     putLe(bytes, bytes.size() - 6, width, 2);
+    putLe(bytes, bytes.size() - 4, height, 2);
     bytes.push_back(static_cast<std::uint8_t>(data.size()));
     bytes.insert(bytes.end(), data);
     bytes.insert(bytes.end(), {0, 0x3B});
     return bytes;
+}
+
+// The dove's first frame, and a small interlaced one, as Qt's own GIF decoder reads them,
+// their transparent pixels clear.
+TEST(DecodeGifFirstFrame, ReadsAsQtDoes) {
+    const test::Bytes dove = test::ReadFileBytes(TRIMWISE_ASSETS_DIR "/DovePicture.gif");
+    // One column of five rows stored in the order 0, 4, 2, 1, 3, the first two stored black:
+    // black, white, white, white, black. (Qt misplaces the rows of an interlaced frame of
+    // fewer than five.)
+    const test::Bytes interlaced = gif(1, {0x04, 0x12, 0x51}, 5, 0x40);
+    for (const test::Bytes& bytes : {dove, interlaced}) {
+        const QImage expected = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()))
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_FALSE(expected.isNull());
+        const Pixels decoded = DecodeGifFirstFrame(bytesOf(bytes));
+        ASSERT_EQ(decoded.width, expected.width());
+        ASSERT_EQ(decoded.height, expected.height());
+        for (int y = 0; y < decoded.height; ++y) {
+            for (int x = 0; x < decoded.width; ++x) {
+                ASSERT_EQ(decoded.at(x, y), expected.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+    const Pixels still = DecodeGifFirstFrame(bytesOf(dove));
+    const auto clear = std::count(still.argb.begin(), still.argb.end(), 0U);
+    EXPECT_GT(clear, 0);
+    EXPECT_LT(clear, still.width * still.height);
+    // Cut short, it is refused or left clear where the data ends, never read past.
+    for (const std::size_t length : {std::size_t{10}, dove.size() / 2}) {
+        const Pixels cut = DecodeGifFirstFrame(
+            bytesOf(test::Bytes(dove.begin(), dove.begin() + static_cast<std::ptrdiff_t>(length))));
+        EXPECT_TRUE(cut.width == 0 || cut.width == still.width) << length;
+    }
 }
 
 TEST(DecodeGifFirstFrame, StopsAtTheFramesPixelsAndTheLimit) {

@@ -11,8 +11,8 @@
 namespace trimwise {
 
 // A picture as 32-bit pixels, 0xAARRGGBB with the colour premultiplied by the alpha, in rows
-// from the top: the layout of a top-down 32-bit DIB section, which GDI draws and blends.
-// Plain C++, so that it is checked on any system.
+// from the top: the layout of a top-down 32-bit DIB section, which GDI draws and blends, and
+// of Qt's premultiplied ARGB32 image. Plain C++, so that it is checked on any system.
 struct Pixels {
     int width = 0;
     int height = 0;
@@ -39,8 +39,16 @@ struct Pixels {
 // overflows. Whatever claims more is refused.
 inline constexpr std::size_t kMaxPictureSide = 2048;
 
-// The bytes of the image of that side (its width in pixels) in an icon file, if the file has
-// one that lies wholly inside it.
+// An image of an icon file: its side (its width in pixels) and its bytes.
+struct IconImage {
+    int side = 0;
+    std::span<const std::byte> bytes;
+};
+
+// The images of an icon file that lie wholly inside it, in the order of its directory.
+[[nodiscard]] std::vector<IconImage> IconFileImages(std::span<const std::byte> file);
+
+// The bytes of the first image of that side in an icon file, if it has one.
 [[nodiscard]] std::optional<std::span<const std::byte>>
 IconFileImage(std::span<const std::byte> file, int side);
 
@@ -61,5 +69,8 @@ struct BitmapRows {
 // The rows of a BMP file that is such a bitmap, with the 40-byte BITMAPINFOHEADER and every
 // row inside the file; null for anything else.
 [[nodiscard]] std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file);
+
+// Those rows as opaque pixels from the top.
+[[nodiscard]] Pixels BitmapPixels(const BitmapRows& bitmap);
 
 } // namespace trimwise

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <numeric>
 
 namespace trimwise {
@@ -186,11 +187,12 @@ std::uint32_t readLe(std::span<const std::byte> bytes, std::size_t offset, std::
 
 } // namespace
 
-std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byte> file, int side) {
+std::vector<IconImage> IconFileImages(std::span<const std::byte> file) {
     constexpr std::size_t kHeaderSize = 6;
     constexpr std::size_t kEntrySize = 16;
+    std::vector<IconImage> images;
     if (file.size() < kHeaderSize || readLe(file, 2, 2) != 1) {
-        return std::nullopt;
+        return images;
     }
     const std::size_t count = readLe(file, 4, 2);
     for (std::size_t i = 0; i < count; ++i) {
@@ -202,9 +204,17 @@ std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byt
         const std::size_t offset = readLe(file, at + 12, 4);
         // A width byte of 0 stands for 256.
         const auto width = static_cast<int>(readLe(file, at, 1));
-        if ((width == 0 ? 256 : width) == side && offset <= file.size() &&
-            size <= file.size() - offset) {
-            return file.subspan(offset, size);
+        if (offset <= file.size() && size <= file.size() - offset) {
+            images.push_back({width == 0 ? 256 : width, file.subspan(offset, size)});
+        }
+    }
+    return images;
+}
+
+std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byte> file, int side) {
+    for (const IconImage& image : IconFileImages(file)) {
+        if (image.side == side) {
+            return image.bytes;
         }
     }
     return std::nullopt;
@@ -234,6 +244,25 @@ std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
         return std::nullopt;
     }
     return BitmapRows{width, height, file.subspan(offset, length)};
+}
+
+Pixels BitmapPixels(const BitmapRows& bitmap) {
+    const auto columns = static_cast<std::size_t>(bitmap.width);
+    const std::size_t stride = (columns * 3 + 3) / 4 * 4;
+    Pixels pixels{bitmap.width, std::abs(bitmap.height), {}};
+    pixels.argb.resize(columns * static_cast<std::size_t>(pixels.height));
+    std::uint32_t* out = pixels.argb.data();
+    for (int y = 0; y < pixels.height; ++y) {
+        // Mostly stored from the bottom row up.
+        const int stored = bitmap.height > 0 ? pixels.height - 1 - y : y;
+        const std::byte* row = bitmap.rows.data() + stride * static_cast<std::size_t>(stored);
+        for (std::size_t x = 0; x < columns; ++x, row += 3) {
+            *out++ = 0xFF000000U | std::to_integer<std::uint32_t>(row[2]) << 16U |
+                     std::to_integer<std::uint32_t>(row[1]) << 8U |
+                     std::to_integer<std::uint32_t>(row[0]);
+        }
+    }
+    return pixels;
 }
 
 } // namespace trimwise
