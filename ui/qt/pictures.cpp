@@ -6,7 +6,7 @@
 #include "text_view.h"
 
 #include <QResource>
-#include <cstring>
+#include <memory>
 #include <span>
 
 namespace trimwise {
@@ -22,14 +22,21 @@ std::span<const std::byte> bytesOf(const QByteArray& bytes) {
     return std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-// Pixels are laid out as a 32-bit QImage is, in 0xAARRGGBB words from the top row down.
-QPixmap pixmapOf(const Pixels& pixels, QImage::Format format) {
-    QImage image(pixels.width, pixels.height, format);
-    if (image.isNull()) {
+// Pixels are laid out as a 32-bit QImage is, in 0xAARRGGBB words from the top row down. The
+// image takes their buffer over and frees it with itself: a copy of the background would be
+// another 0.7 MB for the system to hand over page by page before the first paint.
+QPixmap pixmapOf(Pixels pixels, QImage::Format format) {
+    if (pixels.argb.empty()) {
         return {};
     }
-    std::memcpy(image.bits(), pixels.argb.data(), pixels.argb.size() * sizeof(std::uint32_t));
-    return QPixmap::fromImage(image);
+    auto owned = std::make_unique<std::vector<std::uint32_t>>(std::move(pixels.argb));
+    auto* const bits = reinterpret_cast<uchar*>(owned->data());
+    QImage image(
+        bits, pixels.width, pixels.height,
+        static_cast<qsizetype>(pixels.width) * static_cast<qsizetype>(sizeof(std::uint32_t)),
+        format, [](void* argb) { delete static_cast<std::vector<std::uint32_t>*>(argb); },
+        owned.release());
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace
