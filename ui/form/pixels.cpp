@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <cstring>
 #include <numeric>
 
 namespace trimwise {
@@ -247,20 +248,36 @@ std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
 }
 
 Pixels BitmapPixels(const BitmapRows& bitmap) {
-    const auto columns = static_cast<std::size_t>(bitmap.width);
+    const auto columns = static_cast<std::size_t>(std::max(bitmap.width, 0));
     const std::size_t stride = (columns * 3 + 3) / 4 * 4;
     Pixels pixels{bitmap.width, std::abs(bitmap.height), {}};
+    if (columns == 0) {
+        return pixels;
+    }
+    const auto opaque = [](const std::byte* bgr) {
+        return 0xFF000000U | std::to_integer<std::uint32_t>(bgr[2]) << 16U |
+               std::to_integer<std::uint32_t>(bgr[1]) << 8U |
+               std::to_integer<std::uint32_t>(bgr[0]);
+    };
     pixels.argb.resize(columns * static_cast<std::size_t>(pixels.height));
     std::uint32_t* out = pixels.argb.data();
     for (int y = 0; y < pixels.height; ++y) {
         // Mostly stored from the bottom row up.
         const int stored = bitmap.height > 0 ? pixels.height - 1 - y : y;
         const std::byte* row = bitmap.rows.data() + stride * static_cast<std::size_t>(stored);
-        for (std::size_t x = 0; x < columns; ++x, row += 3) {
-            *out++ = 0xFF000000U | std::to_integer<std::uint32_t>(row[2]) << 16U |
-                     std::to_integer<std::uint32_t>(row[1]) << 8U |
-                     std::to_integer<std::uint32_t>(row[0]);
+        // Blue, green and red read as one little-endian word are the pixel but for its alpha,
+        // in a third of the work; the last pixel of a row is read by bytes, as a word there
+        // could run past the file.
+        for (std::size_t x = 0; x + 1 < columns; ++x, row += 3) {
+            if constexpr (std::endian::native == std::endian::little) {
+                std::uint32_t word = 0;
+                std::memcpy(&word, row, sizeof word);
+                *out++ = word | 0xFF000000U;
+            } else {
+                *out++ = opaque(row);
+            }
         }
+        *out++ = opaque(row);
     }
     return pixels;
 }
