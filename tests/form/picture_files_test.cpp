@@ -18,7 +18,7 @@ void putLe(test::Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t 
     }
 }
 
-// The committed background picture, as Qt's own BMP reader reads it.
+// The committed background picture, its rows and its pixels, as Qt's own BMP reader reads it.
 TEST(ReadBitmapFile, ReadsTheBackgroundAsQtDoes) {
     const char* path = TRIMWISE_ASSETS_DIR "/BackgroundPicture.bmp";
     const test::Bytes file = test::ReadFileBytes(path);
@@ -29,6 +29,7 @@ TEST(ReadBitmapFile, ReadsTheBackgroundAsQtDoes) {
     ASSERT_EQ(bitmap->height, expected.height()); // from the bottom up
     const auto stride = (static_cast<std::size_t>(bitmap->width) * 3 + 3) / 4 * 4;
     ASSERT_EQ(bitmap->rows.size(), stride * static_cast<std::size_t>(bitmap->height));
+    const Pixels pixels = BitmapPixels(*bitmap);
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
             const auto at = static_cast<std::size_t>(expected.height() - 1 - y) * stride +
@@ -40,6 +41,7 @@ TEST(ReadBitmapFile, ReadsTheBackgroundAsQtDoes) {
                            static_cast<int>(channel(0))),
                       expected.pixel(x, y))
                 << x << "," << y;
+            ASSERT_EQ(pixels.at(x, y), expected.pixel(x, y)) << x << "," << y;
         }
     }
 }
