@@ -300,9 +300,13 @@ public:
         return std::to_integer<std::uint32_t>(bytes_[at_++]);
     }
     std::uint32_t u16() { return u8() | u8() << 8U; }
-    void skip(std::size_t count) {
+    void skip(std::size_t count) { take(count); }
+    // The next `count` bytes, or none where fewer are left.
+    std::span<const std::byte> take(std::size_t count) {
         ok_ = ok_ && count <= bytes_.size() - at_;
+        const std::span<const std::byte> taken = ok_ ? bytes_.subspan(at_, count) : bytes_.last(0);
         at_ = ok_ ? at_ + count : bytes_.size();
+        return taken;
     }
 
 private:
@@ -328,9 +332,9 @@ std::vector<std::uint32_t> colourTable(ByteStream& in, std::uint32_t flags) {
 std::vector<std::uint8_t> subBlocks(ByteStream& in) {
     std::vector<std::uint8_t> data;
     for (std::uint32_t length = in.u8(); length != 0 && in.ok(); length = in.u8()) {
-        for (std::uint32_t i = 0; i < length; ++i) {
-            data.push_back(static_cast<std::uint8_t>(in.u8()));
-        }
+        const std::span<const std::byte> block = in.take(length);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.data());
+        data.insert(data.end(), bytes, bytes + block.size());
     }
     return data;
 }
@@ -348,6 +352,7 @@ std::vector<std::uint8_t> decompress(const std::vector<std::uint8_t>& data, std:
         suffix[code] = first[code] = static_cast<std::uint8_t>(code);
     }
     std::vector<std::uint8_t> out;
+    out.reserve(expected);
     std::vector<std::uint8_t> string;
     std::uint32_t width = minimum + 1;
     std::uint32_t next = clear + 2;
@@ -460,13 +465,19 @@ Pixels DecodeGifFirstFrame(std::span<const std::byte> gif) {
         }
         Pixels frame{static_cast<int>(width), static_cast<int>(height),
                      std::vector<std::uint32_t>(width * height, 0)};
-        for (std::size_t i = 0; i < indices.size(); ++i) {
-            const std::size_t x = left + i % frameWidth;
-            const std::size_t y = top + rows[i / frameWidth];
-            const int index = indices[i];
-            if (x < width && y < height && index != transparent &&
-                static_cast<std::size_t>(index) < palette.size()) {
-                frame.argb[y * width + x] = 0xFF000000U | palette[static_cast<std::size_t>(index)];
+        for (std::size_t row = 0; frameWidth != 0 && row * frameWidth < indices.size(); ++row) {
+            const std::size_t y = top + rows[row];
+            if (y >= height) {
+                continue;
+            }
+            const std::size_t count = std::min(frameWidth, indices.size() - row * frameWidth);
+            const std::uint8_t* index = indices.data() + row * frameWidth;
+            std::uint32_t* const line = frame.argb.data() + y * width;
+            const std::size_t right = std::min(left + count, width);
+            for (std::size_t x = left; x < right; ++x, ++index) {
+                if (*index != transparent && std::size_t{*index} < palette.size()) {
+                    line[x] = 0xFF000000U | palette[*index];
+                }
             }
         }
         return frame;
