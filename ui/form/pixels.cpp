@@ -352,7 +352,6 @@ std::vector<std::uint8_t> decompress(const std::vector<std::uint8_t>& data, std:
         suffix[code] = first[code] = static_cast<std::uint8_t>(code);
     }
     std::vector<std::uint8_t> out;
-    out.reserve(expected);
     std::vector<std::uint8_t> string;
     std::uint32_t width = minimum + 1;
     std::uint32_t next = clear + 2;
