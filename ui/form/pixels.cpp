@@ -221,6 +221,15 @@ std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byt
     return std::nullopt;
 }
 
+namespace {
+
+// The bytes of a row of a 24-bit bitmap of that many pixels: three a pixel, padded to four.
+constexpr std::size_t rowStride(std::size_t columns) {
+    return (columns * 3 + 3) / 4 * 4;
+}
+
+} // namespace
+
 std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
     constexpr std::size_t kFileHeaderSize = 14;
     constexpr std::size_t kInfoHeaderSize = 40; // BITMAPINFOHEADER; GDI is told no other
@@ -237,7 +246,7 @@ std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
         static_cast<std::size_t>(rowCount) > kMaxPictureSide) {
         return std::nullopt;
     }
-    const std::size_t stride = (static_cast<std::size_t>(width) * 24 + 31) / 32 * 4;
+    const std::size_t stride = rowStride(static_cast<std::size_t>(width));
     const std::size_t length = stride * static_cast<std::size_t>(rowCount);
     const std::size_t offset = readLe(file, 10, 4);
     if (offset < kFileHeaderSize + kInfoHeaderSize || offset > file.size() ||
@@ -249,7 +258,7 @@ std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
 
 Pixels BitmapPixels(const BitmapRows& bitmap) {
     const auto columns = static_cast<std::size_t>(std::max(bitmap.width, 0));
-    const std::size_t stride = (columns * 3 + 3) / 4 * 4;
+    const std::size_t stride = rowStride(columns);
     Pixels pixels{bitmap.width, std::abs(bitmap.height), {}};
     if (columns == 0) {
         return pixels;
