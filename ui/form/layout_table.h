@@ -16,6 +16,8 @@ enum class FontRole : std::uint8_t {
     Hint,       // "MS Sans Serif" 8.25 pt regular
     SmallPrint, // "Small Fonts" 6.75 pt regular
 };
+inline constexpr std::array kFontRoles{FontRole::Box, FontRole::Button, FontRole::Caption,
+                                       FontRole::Hint, FontRole::SmallPrint};
 
 enum class TextColour : std::uint8_t { WindowText, ButtonText, Black, ResultBlue, Red };
 

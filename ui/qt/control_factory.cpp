@@ -8,11 +8,9 @@
 #include "style.h"
 #include "text_view.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 namespace trimwise {
 namespace {
@@ -72,37 +70,13 @@ QWidget* createImage(QWidget* parent) {
 
 } // namespace
 
-QFont FontFor(FontRole role) {
-    const FontSpec design = DesignFont(role);
-    QStringList faces{FromView(design.face)};
-    for (const std::string_view fallback : kFallbackFaces) {
-        faces << FromView(fallback);
-    }
-    QFont font;
-    // The first face installed, named alone: a face Qt lacks costs a fontconfig search for
-    // look-alikes before it tries the next, with each of the window's fonts.
-    const QStringList installed = QFontDatabase::families();
-    const auto found = std::find_if(faces.cbegin(), faces.cend(), [&](const QString& face) {
-        return installed.contains(face, Qt::CaseInsensitive);
-    });
-    if (found != faces.cend()) {
-        font.setFamily(*found);
-    } else {
-        font.setFamilies(faces);
-    }
-    font.setPixelSize(design.pixelSize);
-    font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
 QPalette LightSystemPalette() {
     // From the button face Qt derives the rest: black text, white fields. Unlike the
     // style's standard palette in Qt 6.4, it ignores the desktop's colour scheme.
     return QPalette(qColour(kButtonFace));
 }
 
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+QWidget* CreateControl(const ControlSpec& row, const DesignFonts& fonts, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::TextBox:
@@ -121,7 +95,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     widget->setObjectName(FromView(row.name));
     const PixelBox box = BoxInPixels(row);
     widget->setGeometry(box.left, box.top, box.width(), box.height());
-    widget->setFont(FontFor(row.font));
+    widget->setFont(fonts[row.font]);
     if (!row.toolTip.empty()) {
         widget->setToolTip(FromView(row.toolTip));
     }

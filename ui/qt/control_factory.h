@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design_fonts.h"
 #include "layout_table.h"
 
 #include <QWidget>
@@ -7,10 +8,8 @@
 namespace trimwise {
 
 // Makes the widget for one row of the layout table, as a child of `parent`, with its
-// place, text, font, colours, length limit and tooltip.
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent);
-
-[[nodiscard]] QFont FontFor(FontRole role);
+// place, text, font from `fonts`, colours, length limit and tooltip.
+QWidget* CreateControl(const ControlSpec& row, const DesignFonts& fonts, QWidget* parent);
 
 // The system colours of a classic light desktop: black text on a light-grey button face.
 [[nodiscard]] QPalette LightSystemPalette();

@@ -38,7 +38,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     // from a light palette whatever the desktop's theme. The window's own font is for
     // whatever names none, such as the message box.
     setPalette(LightSystemPalette());
-    setFont(FontFor(kForm1.font));
+    setFont(fonts_[kForm1.font]);
     setCursor(PointerCursor(kForm1.pointer));
     // The client area, not the frame, opens at the given place. Qt lays out in pixels of
     // the design's 96 dpi and scales them with the screen itself.
@@ -58,7 +58,7 @@ void Form1::createControls() {
     const QFont applicationFont = QGuiApplication::font();
     QGuiApplication::setFont(font());
     for (const ControlSpec& row : kControls) {
-        controls_[RowOf(row)] = CreateControl(row, this);
+        controls_[RowOf(row)] = CreateControl(row, fonts_, this);
     }
     QGuiApplication::setFont(applicationFont);
     // Later raises end up in front.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design_fonts.h"
 #include "form_view.h"
 #include "layout_table.h"
 
@@ -34,6 +35,7 @@ private:
     [[nodiscard]] QWidget* control(const ControlSpec& row) const;
     [[nodiscard]] QLineEdit* box(Box which) const;
 
+    DesignFonts fonts_;
     QPixmap background_;
     bool painted_ = false;
     std::array<QWidget*, kControls.size()> controls_{};

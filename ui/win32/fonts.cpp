@@ -7,9 +7,6 @@
 namespace trimwise {
 namespace {
 
-constexpr std::array kRoles{FontRole::Box, FontRole::Button, FontRole::Caption, FontRole::Hint,
-                            FontRole::SmallPrint};
-
 // "MS Sans Serif" and "Small Fonts" are bitmap faces, drawn for 96 dots per inch only; on a
 // larger scale Windows would stretch their pixels. There their TrueType sister, drawn to any
 // size, stands in.
@@ -33,8 +30,8 @@ Font createFont(FontRole role, int dpi) {
 } // namespace
 
 Fonts::Fonts(int dpi) {
-    static_assert(kRoles.size() == std::tuple_size_v<decltype(fonts_)>);
-    for (const FontRole role : kRoles) {
+    static_assert(kFontRoles.size() == std::tuple_size_v<decltype(fonts_)>);
+    for (const FontRole role : kFontRoles) {
         fonts_[static_cast<std::size_t>(role)] = createFont(role, dpi);
     }
 }

@@ -14,7 +14,7 @@ public:
     [[nodiscard]] HFONT operator[](FontRole role) const noexcept;
 
 private:
-    std::array<Font, 5> fonts_;
+    std::array<Font, kFontRoles.size()> fonts_;
 };
 
 } // namespace trimwise
