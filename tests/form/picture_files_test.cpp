@@ -46,6 +46,23 @@ TEST(ReadBitmapFile, ReadsTheBackgroundAsQtDoes) {
     }
 }
 
+// A plain 2 x 2 bitmap, black, its rows of eight bytes from the bottom up (from the top down
+// for a height of -2).
+test::Bytes bitmap2x2(std::uint32_t height) {
+    test::Bytes bitmap(54 + 16, 0);
+    bitmap[0] = 'B';
+    bitmap[1] = 'M';
+    for (const auto& [at, value, size] : {std::tuple{10U, 54U, 4U},
+                                          {14, 40, 4},
+                                          {18, 2, 4},
+                                          {22, height, 4},
+                                          {26, 1, 2},
+                                          {28, 24, 2}}) {
+        putLe(bitmap, at, value, size);
+    }
+    return bitmap;
+}
+
 // A 2 x 2 bitmap (rows of eight bytes) with one field changed. Padded, it has bytes enough
 // for any size up to the limit, so that only the limit can refuse it.
 struct BitmapCase {
@@ -57,13 +74,7 @@ struct BitmapCase {
 };
 
 TEST(ReadBitmapFile, RefusesWhatItCannotDrawWhole) {
-    test::Bytes valid(54 + 16, 0);
-    valid[0] = 'B';
-    valid[1] = 'M';
-    for (const auto& [at, value, size] :
-         {std::tuple{10U, 54U, 4U}, {14, 40, 4}, {18, 2, 4}, {22, 2, 4}, {26, 1, 2}, {28, 24, 2}}) {
-        putLe(valid, at, value, size);
-    }
+    test::Bytes valid = bitmap2x2(2);
     ASSERT_TRUE(ReadBitmapFile(bytesOf(valid)).has_value());
     constexpr std::uint32_t kPastLimit = kMaxPictureSide + 1;
     for (const auto& [what, at, value, size, padded] : {
@@ -86,6 +97,31 @@ TEST(ReadBitmapFile, RefusesWhatItCannotDrawWhole) {
     }
     valid.pop_back();
     EXPECT_FALSE(ReadBitmapFile(bytesOf(valid)).has_value()) << "a row cut short";
+}
+
+// Greys 10, 20 over 30, 40, stored either way up, with one channel of the last pixel stored
+// changed (`channel` -1 for none).
+TEST(BitmapGreys, ReadsGreysEitherWayUpAndRefusesAnyColour) {
+    for (const auto& [what, topDown, channel] : {std::tuple{"from the bottom up", false, -1},
+                                                 {"from the top down", true, -1},
+                                                 {"a bluer pixel", false, 0},
+                                                 {"a greener pixel", true, 1},
+                                                 {"a redder pixel", false, 2}}) {
+        test::Bytes file = bitmap2x2(topDown ? 0xFFFFFFFEU : 2U);
+        for (std::size_t pixel = 0; pixel < 4; ++pixel) {
+            const std::size_t row = topDown ? pixel / 2 : 1 - pixel / 2;
+            std::fill_n(file.begin() + static_cast<std::ptrdiff_t>(54 + 8 * row + 3 * (pixel % 2)),
+                        3, static_cast<std::uint8_t>(10 * (pixel + 1)));
+        }
+        if (channel >= 0) {
+            ++file[54 + 8 + 3 + static_cast<std::size_t>(channel)];
+        }
+        const std::optional<Greys> greys = BitmapGreys(ReadBitmapFile(bytesOf(file)).value());
+        EXPECT_EQ(greys.has_value(), channel < 0) << what;
+        if (greys) {
+            EXPECT_EQ(greys->levels, (std::vector<std::uint8_t>{10, 20, 30, 40})) << what;
+        }
+    }
 }
 
 // A GIF of one frame of `width` x `height` on a screen of the same size, black and white,

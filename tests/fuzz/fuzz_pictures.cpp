@@ -48,6 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         volatile std::byte last = bitmap->rows.back();
         static_cast<void>(last);
         check(trimwise::BitmapPixels(*bitmap));
+        if (const auto greys = trimwise::BitmapGreys(*bitmap);
+            greys && greys->levels.size() != static_cast<std::size_t>(bitmap->width) * rowCount) {
+            std::abort();
+        }
     }
     return 0;
 }

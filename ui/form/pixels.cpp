@@ -291,6 +291,25 @@ Pixels BitmapPixels(const BitmapRows& bitmap) {
     return pixels;
 }
 
+std::optional<Greys> BitmapGreys(const BitmapRows& bitmap) {
+    const auto columns = static_cast<std::size_t>(std::max(bitmap.width, 0));
+    const std::size_t stride = rowStride(columns);
+    Greys greys{bitmap.width, std::abs(bitmap.height), {}};
+    greys.levels.resize(columns * static_cast<std::size_t>(greys.height));
+    std::uint8_t* out = greys.levels.data();
+    for (int y = 0; y < greys.height; ++y) {
+        const int stored = bitmap.height > 0 ? greys.height - 1 - y : y;
+        const std::byte* row = bitmap.rows.data() + stride * static_cast<std::size_t>(stored);
+        for (std::size_t x = 0; x < columns; ++x, row += 3) {
+            if (row[0] != row[1] || row[1] != row[2]) {
+                return std::nullopt;
+            }
+            *out++ = std::to_integer<std::uint8_t>(row[0]);
+        }
+    }
+    return greys;
+}
+
 } // namespace trimwise
 
 namespace trimwise {

@@ -73,4 +73,16 @@ struct BitmapRows {
 // Those rows as opaque pixels from the top.
 [[nodiscard]] Pixels BitmapPixels(const BitmapRows& bitmap);
 
+// A picture of neutral greys, a byte a pixel, in rows from the top: the layout of Qt's 8-bit
+// greyscale image.
+struct Greys {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> levels;
+};
+
+// Those rows as greys, a quarter of the memory of their pixels; null unless every pixel has
+// equal red, green and blue.
+[[nodiscard]] std::optional<Greys> BitmapGreys(const BitmapRows& bitmap);
+
 } // namespace trimwise

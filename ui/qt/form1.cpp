@@ -150,7 +150,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
         // first paint is on screen, not before, they keep it from waiting for them.
         QTimer::singleShot(0, this, &Form1::setControlPointers);
     }
-    painter.drawPixmap(0, 0, background_);
+    painter.drawImage(0, 0, background_);
 }
 
 } // namespace trimwise

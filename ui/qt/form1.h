@@ -4,7 +4,7 @@
 #include "form_view.h"
 #include "layout_table.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -36,7 +36,7 @@ private:
     [[nodiscard]] QLineEdit* box(Box which) const;
 
     DesignFonts fonts_;
-    QPixmap background_;
+    QImage background_;
     bool painted_ = false;
     std::array<QWidget*, kControls.size()> controls_{};
 };

@@ -8,6 +8,7 @@
 #include <QResource>
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace trimwise {
 namespace {
@@ -22,34 +23,48 @@ std::span<const std::byte> bytesOf(const QByteArray& bytes) {
     return std::as_bytes(std::span(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-// Pixels are laid out as a 32-bit QImage is, in 0xAARRGGBB words from the top row down. The
-// image takes their buffer over and frees it with itself: a copy of the background would be
-// another 0.7 MB for the system to hand over page by page before the first paint.
-QPixmap pixmapOf(Pixels pixels, QImage::Format format) {
-    if (pixels.argb.empty()) {
+// An image over the vector's buffer, which it takes over and frees with itself: a copy of the
+// background would be more memory for the system to hand over page by page before the first
+// paint.
+template <typename Element>
+QImage adopt(std::vector<Element> elements, int width, int height, QImage::Format format) {
+    if (elements.empty()) {
         return {};
     }
-    auto owned = std::make_unique<std::vector<std::uint32_t>>(std::move(pixels.argb));
+    auto owned = std::make_unique<std::vector<Element>>(std::move(elements));
     auto* const bits = reinterpret_cast<uchar*>(owned->data());
-    QImage image(
-        bits, pixels.width, pixels.height,
-        static_cast<qsizetype>(pixels.width) * static_cast<qsizetype>(sizeof(std::uint32_t)),
-        format, [](void* argb) { delete static_cast<std::vector<std::uint32_t>*>(argb); },
-        owned.release());
-    return QPixmap::fromImage(std::move(image));
+    const qsizetype bytesPerLine =
+        static_cast<qsizetype>(width) * static_cast<qsizetype>(sizeof(Element));
+    return QImage(
+        bits, width, height, bytesPerLine, format,
+        [](void* buffer) { delete static_cast<std::vector<Element>*>(buffer); }, owned.release());
+}
+
+// Pixels are laid out as a 32-bit QImage is, in 0xAARRGGBB words from the top row down.
+QImage imageOf(Pixels pixels, QImage::Format format) {
+    return adopt(std::move(pixels.argb), pixels.width, pixels.height, format);
 }
 
 } // namespace
 
-QPixmap BackgroundPicture() {
+QImage BackgroundPicture() {
     const QByteArray file = fileBytes(kBackgroundPictureFile);
     const std::optional<BitmapRows> bitmap = ReadBitmapFile(bytesOf(file));
-    return bitmap ? pixmapOf(BitmapPixels(*bitmap), QImage::Format_RGB32) : QPixmap();
+    if (!bitmap) {
+        return {};
+    }
+    // The picture is all greys: at a byte a pixel, a quarter of the memory to fill before the
+    // first paint.
+    if (std::optional<Greys> greys = BitmapGreys(*bitmap)) {
+        return adopt(std::move(greys->levels), greys->width, greys->height,
+                     QImage::Format_Grayscale8);
+    }
+    return imageOf(BitmapPixels(*bitmap), QImage::Format_RGB32);
 }
 
 QPixmap DoveStill() {
-    return pixmapOf(DecodeGifFirstFrame(bytesOf(fileBytes(kDovePictureFile))),
-                    QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(imageOf(DecodeGifFirstFrame(bytesOf(fileBytes(kDovePictureFile))),
+                                      QImage::Format_ARGB32_Premultiplied));
 }
 
 QIcon WindowIcon() {

@@ -4,13 +4,14 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <map>
 
 namespace trimwise {
 
 // The pictures built into the program, decoded from its resources.
-[[nodiscard]] QPixmap BackgroundPicture();
+[[nodiscard]] QImage BackgroundPicture();
 [[nodiscard]] QPixmap DoveStill(); // the first frame of the dove, as a still
 [[nodiscard]] QIcon WindowIcon();
 // The pointer's 32 x 32 picture, aiming with its centre.
