@@ -469,11 +469,13 @@ class Driver(Page):
 
     def check_early_keys(self, harness):
         """Keys that come once the window is painted but before the script has wired it, as
-        where its first frame comes late, wait for the wiring and go through the window's
-        rules: Tab on EXIT goes into the wing area's box, whose filter keeps the figures."""
+        where the engine's report of the first paint and its first frame come late, wait for
+        the wiring and go through the window's rules: Tab on EXIT goes into the wing area's box,
+        whose filter keeps the figures. Both are held back, or the wiring races the check."""
         self.browser_up()
-        late = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                            {"source": "window.requestAnimationFrame = () => 0;"})
+        late = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "Object.defineProperty(PerformanceObserver, 'supportedEntryTypes',"
+                      " {get: () => []}); window.requestAnimationFrame = () => 0;"})
         try:
             self.open(self.page.as_uri())
             if self.state() is not None:
