@@ -16,8 +16,18 @@ enum class FontRole : std::uint8_t {
     Hint,       // "MS Sans Serif" 8.25 pt regular
     SmallPrint, // "Small Fonts" 6.75 pt regular
 };
+// Every font role, in the order of their values, so that a table of fonts can be indexed by
+// role.
 inline constexpr std::array kFontRoles{FontRole::Box, FontRole::Button, FontRole::Caption,
                                        FontRole::Hint, FontRole::SmallPrint};
+static_assert([] {
+    for (std::size_t i = 0; i < kFontRoles.size(); ++i) {
+        if (static_cast<std::size_t>(kFontRoles[i]) != i) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 enum class TextColour : std::uint8_t { WindowText, ButtonText, Black, ResultBlue, Red };
 

@@ -30,7 +30,6 @@ Font createFont(FontRole role, int dpi) {
 } // namespace
 
 Fonts::Fonts(int dpi) {
-    static_assert(kFontRoles.size() == std::tuple_size_v<decltype(fonts_)>);
     for (const FontRole role : kFontRoles) {
         fonts_[static_cast<std::size_t>(role)] = createFont(role, dpi);
     }
