@@ -228,6 +228,15 @@ constexpr std::size_t rowStride(std::size_t columns) {
     return (columns * 3 + 3) / 4 * 4;
 }
 
+// The first byte of the bitmap's row `y`, counted from the top: mostly stored from the bottom
+// row up.
+const std::byte* rowFromTop(const BitmapRows& bitmap, int y) {
+    const int rows = std::abs(bitmap.height);
+    const int stored = bitmap.height > 0 ? rows - 1 - y : y;
+    return bitmap.rows.data() + rowStride(static_cast<std::size_t>(std::max(bitmap.width, 0))) *
+                                    static_cast<std::size_t>(stored);
+}
+
 } // namespace
 
 std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
@@ -258,7 +267,6 @@ std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
 
 Pixels BitmapPixels(const BitmapRows& bitmap) {
     const auto columns = static_cast<std::size_t>(std::max(bitmap.width, 0));
-    const std::size_t stride = rowStride(columns);
     Pixels pixels{bitmap.width, std::abs(bitmap.height), {}};
     if (columns == 0) {
         return pixels;
@@ -271,9 +279,7 @@ Pixels BitmapPixels(const BitmapRows& bitmap) {
     pixels.argb.resize(columns * static_cast<std::size_t>(pixels.height));
     std::uint32_t* out = pixels.argb.data();
     for (int y = 0; y < pixels.height; ++y) {
-        // Mostly stored from the bottom row up.
-        const int stored = bitmap.height > 0 ? pixels.height - 1 - y : y;
-        const std::byte* row = bitmap.rows.data() + stride * static_cast<std::size_t>(stored);
+        const std::byte* row = rowFromTop(bitmap, y);
         // Blue, green and red read as one little-endian word are the pixel but for its alpha,
         // in a third of the work; the last pixel of a row is read by bytes, as a word there
         // could run past the file.
@@ -293,13 +299,11 @@ Pixels BitmapPixels(const BitmapRows& bitmap) {
 
 std::optional<Greys> BitmapGreys(const BitmapRows& bitmap) {
     const auto columns = static_cast<std::size_t>(std::max(bitmap.width, 0));
-    const std::size_t stride = rowStride(columns);
     Greys greys{bitmap.width, std::abs(bitmap.height), {}};
     greys.levels.resize(columns * static_cast<std::size_t>(greys.height));
     std::uint8_t* out = greys.levels.data();
     for (int y = 0; y < greys.height; ++y) {
-        const int stored = bitmap.height > 0 ? greys.height - 1 - y : y;
-        const std::byte* row = bitmap.rows.data() + stride * static_cast<std::size_t>(stored);
+        const std::byte* row = rowFromTop(bitmap, y);
         for (std::size_t x = 0; x < columns; ++x, row += 3) {
             if (row[0] != row[1] || row[1] != row[2]) {
                 return std::nullopt;
