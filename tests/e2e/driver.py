@@ -75,6 +75,7 @@ class FrontEnd:
     name = "frontend"  # the start of the run's pictures' and logs' names
     scales = (96,)  # the dots per inch the window runs at; the first is the main run's
     clipboard_settle = 0.0  # seconds before the program sees a new clipboard owner
+    places_window = True  # whether the window opens where the program asks
 
     def __init__(self, kit):
         self.kit, self.layout = kit, None

@@ -1,6 +1,8 @@
 // Saves one X window as a PNG and reports on chosen parts of it, so that the end-to-end run
-// keeps a picture of what the screen showed without any image tools.
-//   trimwise-grab-window <window-id> <file.png> [x,y | x,y,width,height | x,y,width,height,k ...]
+// keeps a picture of what the screen showed without any image tools. In place of a window it
+// takes a picture that another tool has grabbed, such as a Wayland compositor's.
+//   trimwise-grab-window <window-id | grabbed.png> <file.png>
+//                        [x,y | x,y,width,height | x,y,width,height,k ...]
 // Prints the picture's size as WIDTHxHEIGHT, then one line per part: for a point its colour
 // as #rrggbb; for a rectangle the colour of its darkest pixel (where its text is drawn); for a
 // rectangle with a block size k, "<blocks> <colours>": how many of its k x k blocks, counted
@@ -78,18 +80,20 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (args.size() < 3) {
-        err << "usage: trimwise-grab-window <window-id> <file.png> [x,y[,width,height[,k]] ...]\n";
+        err << "usage: trimwise-grab-window <window-id | grabbed.png> <file.png> "
+               "[x,y[,width,height[,k]] ...]\n";
         return 2;
     }
     bool idOk = false;
     const WId window = args[1].toULongLong(&idOk, 0);
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!idOk || screen == nullptr) {
-        err << "no window id or no screen\n";
+    if (!idOk && !args[1].endsWith(QLatin1String(".png"))) {
+        err << "neither a window id nor a picture: " << args[1] << '\n';
         return 2;
     }
 
-    const QImage image = screen->grabWindow(window).toImage();
+    const QImage image =
+        idOk && screen != nullptr ? screen->grabWindow(window).toImage() : QImage(args[1], "PNG");
     if (image.isNull() || !image.save(args[2], "PNG")) {
         err << "could not grab window " << args[1] << " into " << args[2] << '\n';
         return 1;

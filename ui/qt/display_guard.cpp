@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QStringList>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,12 +16,21 @@ bool isWindowSystem(const QString& platform) {
            platform.startsWith(QLatin1String("wayland"));
 }
 
+// Whether Qt tries the window system of that plugin: every one it knows unless QT_QPA_PLATFORM
+// names some, in a list such as "wayland;xcb" whose entries may carry options after a colon.
+bool tries(const QString& platform, QLatin1String plugin) {
+    if (platform.isEmpty()) {
+        return true;
+    }
+    const QStringList names = platform.split(QLatin1Char(';'));
+    return std::any_of(names.cbegin(), names.cend(), [plugin](const QString& name) {
+        return name.section(QLatin1Char(':'), 0, 0).startsWith(plugin);
+    });
+}
+
 void reportNoDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        const DisplaySetting setting{qEnvironmentVariable("QT_QPA_PLATFORM"),
-                                     qEnvironmentVariable("DISPLAY"),
-                                     qEnvironmentVariable("WAYLAND_DISPLAY")};
-        std::fprintf(stderr, "%s\n", qPrintable(NoDisplayMessage(setting)));
+        std::fprintf(stderr, "%s\n", qPrintable(NoDisplayMessage(CurrentDisplaySetting())));
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -42,15 +52,43 @@ QString NoDisplayMessage(const DisplaySetting& setting) {
     if (setting.display.isEmpty() && setting.waylandDisplay.isEmpty()) {
         return start + QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set.");
     }
-    QStringList tried;
-    if (!setting.display.isEmpty()) {
-        tried << QStringLiteral("DISPLAY \"%1\"").arg(setting.display);
+    const bool x11 = !setting.display.isEmpty() && tries(setting.platform, QLatin1String("xcb"));
+    const bool wayland =
+        !setting.waylandDisplay.isEmpty() && tries(setting.platform, QLatin1String("wayland"));
+    if (!x11 && !wayland) {
+        return start + QStringLiteral("the window system \"%1\" (QT_QPA_PLATFORM) finds no "
+                                      "display of its own set.")
+                           .arg(setting.platform);
     }
-    if (!setting.waylandDisplay.isEmpty()) {
-        tried << QStringLiteral("WAYLAND_DISPLAY \"%1\"").arg(setting.waylandDisplay);
+    const QString x11Name = QStringLiteral("DISPLAY \"%1\"").arg(setting.display);
+    const QString waylandName =
+        QStringLiteral("WAYLAND_DISPLAY \"%1\"").arg(setting.waylandDisplay);
+    QStringList unreachable;
+    QStringList refused;
+    QStringList said;
+    if (x11) {
+        (setting.displayAnswers ? refused : unreachable) << x11Name;
     }
-    return start + QStringLiteral("the display %1 cannot be reached.")
-                       .arg(tried.join(QStringLiteral(" or ")));
+    if (wayland) {
+        if (!setting.waylandAnswers) {
+            unreachable << waylandName;
+        } else if (!setting.waylandPlugin) {
+            said << QStringLiteral("the display %1 answers and Qt's Wayland plugin is missing "
+                                   "(install the package qt6-wayland)")
+                        .arg(waylandName);
+        } else {
+            refused << waylandName;
+        }
+    }
+    if (!unreachable.isEmpty()) {
+        said << QStringLiteral("the display %1 cannot be reached")
+                    .arg(unreachable.join(QStringLiteral(" or ")));
+    }
+    if (!refused.isEmpty()) {
+        said << QStringLiteral("the display %1 answers but Qt could not open it")
+                    .arg(refused.join(QStringLiteral(" or ")));
+    }
+    return start + said.join(QStringLiteral(", and ")) + QLatin1Char('.');
 }
 
 DisplayGuard::DisplayGuard() {

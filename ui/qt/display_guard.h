@@ -4,12 +4,19 @@
 
 namespace trimwise {
 
-// What the environment said about the display when the window system could not be reached.
+// What the environment said about the displays when the window system could not be reached,
+// and what could be learnt of them afterwards.
 struct DisplaySetting {
-    QString platform;       // QT_QPA_PLATFORM
-    QString display;        // DISPLAY
-    QString waylandDisplay; // WAYLAND_DISPLAY
+    QString platform;            // QT_QPA_PLATFORM
+    QString display;             // DISPLAY
+    QString waylandDisplay;      // WAYLAND_DISPLAY
+    bool displayAnswers = false; // DISPLAY's socket takes a connection
+    bool waylandAnswers = false; // WAYLAND_DISPLAY's socket takes a connection
+    bool waylandPlugin = true;   // Qt's Wayland platform plugin is installed
 };
+
+// The setting as the environment, the displays' sockets and Qt's plugin folders give it now.
+[[nodiscard]] DisplaySetting CurrentDisplaySetting();
 
 // One line for standard error that says what was missing.
 [[nodiscard]] QString NoDisplayMessage(const DisplaySetting& setting);

@@ -8,13 +8,17 @@
 #include "pictures.h"
 #include "rules.h"
 #include "text_view.h"
+#include "tip_pointer.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace trimwise {
 namespace {
@@ -49,6 +53,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     }
     createControls();
     wireEvents();
+    QCoreApplication::instance()->installEventFilter(new TipPointer(this));
+    followScreens();
 }
 
 void Form1::createControls() {
@@ -93,11 +99,17 @@ void Form1::wireEvents() {
     control(FirstFocus())->setFocus();
 }
 
-void Form1::setControlPointers() {
-    PointerCursors cursors;
+void Form1::showPicturesAtScale() {
+    PointerCursors cursors(picturesRatio_);
+    setCursor(cursors[kForm1.pointer]);
     for (const ControlSpec& row : kControls) {
         if (row.pointer != Pointer::None) {
             control(row)->setCursor(cursors[row.pointer]);
+        }
+        if (auto* image = qobject_cast<QLabel*>(control(row));
+            image != nullptr && row.kind == ControlKind::Image &&
+            image->pixmap().devicePixelRatio() != picturesRatio_) {
+            image->setPixmap(DoveStill(picturesRatio_));
         }
     }
 }
@@ -125,6 +137,7 @@ void Form1::showWarning(std::string_view title, std::string_view message) {
     // A dialog is a window of its own and inherits no font from its parent.
     messageBox.setFont(font());
     messageBox.exec();
+    followScreenScale();
 }
 
 void Form1::focusAndSelectAll(Box which) {
@@ -138,6 +151,18 @@ void Form1::endProgram() {
     QCoreApplication::exit(0);
 }
 
+void Form1::changeEvent(QEvent* event) {
+    // A window that cannot grow takes no larger state, whoever offers one: a title bar that Qt
+    // draws itself has a maximise button for every window.
+    if (event->type() == QEvent::WindowStateChange && !kForm1.frame.sizable) {
+        const Qt::WindowStates larger = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if ((windowState() & larger) != 0) {
+            setWindowState(windowState() & ~larger);
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
 void Form1::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -146,11 +171,50 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
     if (!painted_) {
         painted_ = true;
         background_ = BackgroundPicture();
-        // The controls' pointers show only when the mouse comes over them. Made as soon as the
-        // first paint is on screen, not before, they keep it from waiting for them.
-        QTimer::singleShot(0, this, &Form1::setControlPointers);
     }
+    // Each pixel of the picture a block at whole scales, as the dove's and the pointers'.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, background_);
+    // The controls' pointers show only when the mouse comes over them. Made as soon as the
+    // first paint at a scale is on screen, not before, they keep it from waiting for them; so
+    // is the dove, drawn at the design's scale until then.
+    if (devicePixelRatioF() != picturesRatio_) {
+        picturesRatio_ = devicePixelRatioF();
+        QTimer::singleShot(0, this, &Form1::showPicturesAtScale);
+    }
 }
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+// Qt before 6.5 gives a Wayland window the scale of its output only when the window is made:
+// after the output's scale changes, the compositor would stretch the old picture. Made anew,
+// the window is drawn as a fresh start at the new scale would draw it. Not while a message is
+// up, which belongs to the window; showWarning looks again once it is answered.
+void Form1::followScreens() {
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::physicalDotsPerInchChanged, this, &Form1::followScreenScale);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    connect(qApp, &QGuiApplication::screenAdded, this, watch);
+}
+
+void Form1::followScreenScale() {
+    const QWindow* native = windowHandle();
+    if (native == nullptr || native->screen() == nullptr ||
+        native->devicePixelRatio() == native->screen()->devicePixelRatio() ||
+        QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    hide();
+    destroy();
+    show();
+}
+#else
+// Since 6.5 a window follows its output's scale itself, to a fraction where the compositor
+// offers one.
+void Form1::followScreens() {}
+void Form1::followScreenScale() {}
+#endif
 
 } // namespace trimwise

@@ -26,18 +26,22 @@ public:
     void endProgram() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
     void wireEvents();
-    void setControlPointers();
+    void followScreens();
+    void followScreenScale();
+    void showPicturesAtScale();
     [[nodiscard]] QWidget* control(const ControlSpec& row) const;
     [[nodiscard]] QLineEdit* box(Box which) const;
 
     DesignFonts fonts_;
     QImage background_;
     bool painted_ = false;
+    qreal picturesRatio_ = 0; // the scale the pointers and the dove were made for; none yet
     std::array<QWidget*, kControls.size()> controls_{};
 };
 

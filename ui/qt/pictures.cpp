@@ -45,6 +45,19 @@ QImage imageOf(Pixels pixels, QImage::Format format) {
     return adopt(std::move(pixels.argb), pixels.width, pixels.height, format);
 }
 
+// The picture for a display of that ratio: scaled to the nearest pixel, and marked with the
+// ratio it is drawn for, so that Qt draws it pixel for pixel rather than smoothing it.
+QPixmap atRatio(const QImage& picture, qreal ratio) {
+    if (picture.isNull() || ratio == 1) {
+        return QPixmap::fromImage(picture);
+    }
+    const QSize size(qRound(picture.width() * ratio), qRound(picture.height() * ratio));
+    QPixmap scaled =
+        QPixmap::fromImage(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
 } // namespace
 
 QImage BackgroundPicture() {
@@ -62,9 +75,10 @@ QImage BackgroundPicture() {
     return imageOf(BitmapPixels(*bitmap), QImage::Format_RGB32);
 }
 
-QPixmap DoveStill() {
-    return QPixmap::fromImage(imageOf(DecodeGifFirstFrame(bytesOf(fileBytes(kDovePictureFile))),
-                                      QImage::Format_ARGB32_Premultiplied));
+QPixmap DoveStill(qreal ratio) {
+    return atRatio(imageOf(DecodeGifFirstFrame(bytesOf(fileBytes(kDovePictureFile))),
+                           QImage::Format_ARGB32_Premultiplied),
+                   ratio);
 }
 
 QIcon WindowIcon() {
@@ -78,13 +92,14 @@ QIcon WindowIcon() {
     return icon;
 }
 
-QCursor PointerCursor(Pointer pointer) {
+QCursor PointerCursor(Pointer pointer, qreal ratio) {
     // An icon file holds several sizes; a pointer always uses its 32 x 32 image.
     const QByteArray file = fileBytes(PointerFile(pointer));
     if (const auto image = IconFileImage(bytesOf(file), kPointerSize)) {
         if (const QImage bitmap = IconBitmap(*image);
             bitmap.size() == QSize(kPointerSize, kPointerSize)) {
-            return QCursor(QPixmap::fromImage(bitmap), kPointerHotSpot, kPointerHotSpot);
+            // The hot spot is in the design's pixels, whatever the picture's ratio.
+            return QCursor(atRatio(bitmap, ratio), kPointerHotSpot, kPointerHotSpot);
         }
     }
     return QCursor(Qt::ArrowCursor);
@@ -93,7 +108,7 @@ QCursor PointerCursor(Pointer pointer) {
 const QCursor& PointerCursors::operator[](Pointer pointer) {
     const auto [cursor, added] = cursors_.try_emplace(pointer);
     if (added) {
-        cursor->second = PointerCursor(pointer);
+        cursor->second = PointerCursor(pointer, ratio_);
     }
     return cursor->second;
 }
