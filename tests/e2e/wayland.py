@@ -17,11 +17,14 @@ import tempfile
 import time
 from pathlib import Path
 
+from gi.repository import Gio, GLib
+from PIL import Image, ImageChops
+
 from driver import Failure, FrontEnd, holds, run_locale
 from qt import TITLE, check_view, find_application, handle_events, read_places
 from driver import reading_from_places
 from wayland_seat import Seat
-from x11 import run, wait_until
+from x11 import private_display, run, wait_until
 
 # The output's size in the layout's pixels at every scale, with room for the window at twice
 # the design's scale.
@@ -157,6 +160,8 @@ class Driver(FrontEnd):
         holds(wait_until(30, lambda: self.view() is not None),
               f"the window \"{TITLE}\" did not appear (log: {log})")
         self.sway.message(f"[pid={self.process.pid}]", "move", "position", *map(str, PLACE))
+        holds(wait_until(5, lambda: (self.view()["rect"]["x"], self.view()["rect"]["y"]) == PLACE),
+              f"the window did not move to {PLACE}")
         self.app = find_application(self.process.pid, seconds=30.0)
 
     def view(self):
@@ -268,11 +273,22 @@ class Driver(FrontEnd):
         return len(views) == 2 and len(messages) == 1
 
     def grab(self, picture, parts):
-        left, top, width, height = self.client_area()
-        scale = self.sway.scale
+        """The window once two pictures of it in a row agree: the compositor shows what the
+        program has finished drawing."""
+        shots = []
+
+        def steady():
+            view = self.view()
+            holds(view is not None, "the window is not on the output")
+            rect = view["rect"]
+            shot = self.pictures / f"output{len(shots) % 2}.png"
+            self.sway.grab(shot, (rect["x"], rect["y"], rect["width"], rect["height"]))
+            shots.append(shot.read_bytes())
+            return len(shots) > 1 and shots[-1] == shots[-2]
+
+        holds(wait_until(10, steady), "the window's picture did not settle")
         whole = self.pictures / "output.png"
-        self.sway.grab(whole, (round(left / scale), round(top / scale), round(width / scale),
-                               round(height / scale)))
+        whole.write_bytes(shots[-1])
         done = subprocess.run([self.kit.grabber, str(whole), str(picture), *parts],
                               env=os.environ | {"QT_QPA_PLATFORM": "offscreen"},
                               capture_output=True, text=True)
@@ -293,3 +309,267 @@ class Driver(FrontEnd):
                               env=os.environ | {"QT_QPA_PLATFORM": "offscreen"},
                               capture_output=True, text=True)
         return done.returncode == 0, (done.stdout + done.stderr).strip()
+
+    # What only a Wayland run shows.
+    def own_checks(self):
+        return [self.check_screen_reader_view, self.check_app_id, self.check_no_larger_state,
+                self.check_scale_change, self.check_same_pixels_as_x11, self.check_no_display,
+                self.check_gnome]
+
+    def check_screen_reader_view(self, harness):
+        harness.start("screen-reader")
+        check_view(self.app, self.layout, self.kit.scenarios["screen_reader_names"],
+                   self.in_output_pixels)
+        harness.expect_exit("EXIT pressed through AT-SPI")
+
+    def check_app_id(self, harness):
+        """The desktop finds the window's entry, and with it the name and icon it shows, by the
+        app_id: the desktop entry's name."""
+        harness.start("app-id")
+        entry = Path(os.environ["TRIMWISE_DESKTOP_ENTRY"]).name.removesuffix(".desktop")
+        app_id = self.view()["app_id"]
+        holds(app_id == entry, f"the window's app_id is \"{app_id}\", not \"{entry}\"")
+        print(f"ok: the window is a native Wayland client with app_id \"{app_id}\", as its "
+              "desktop entry is named")
+        self.kill()
+
+    def check_no_larger_state(self, harness):
+        """Asked to fill the screen, as a compositor's key or a title bar's button asks, the
+        window that cannot grow stays as it is."""
+        harness.start("full-screen")
+        self.sway.message(f"[pid={self.process.pid}]", "fullscreen", "enable")
+        want = self.layout.window[2:]
+        settled = []
+        holds(wait_until(5, lambda: settled.append((self.view()["fullscreen_mode"],
+                                                    self.client_area()[2:])) or
+                         settled[-1] == (0, want)),
+              f"asked to fill the screen, the window is {settled[-1:]}, not {want} and windowed")
+        print(f"ok: asked to fill the screen, the window stays {want[0]}x{want[1]}")
+        self.kill()
+
+    def picture_at(self, harness, dpi, what):
+        """The window at start, with the mouse away from it, as a fresh start at that scale
+        draws it."""
+        harness.use_scale(dpi)
+        harness.start(what)
+        harness.mouse_away()
+        picture = harness.kit.artifacts / f"{self.name}-{what}.png"
+        self.grab(picture, [])
+        self.kill()
+        return picture
+
+    def check_scale_change(self, harness):
+        """The scale changed while the program runs: the whole window is drawn anew at the new
+        scale, as a fresh start there draws it, and so are the pointers."""
+        fresh = {dpi: self.picture_at(harness, dpi, f"{dpi}dpi-fresh") for dpi in (96, 192)}
+        for start, to in ((96, 192), (192, 96)):
+            harness.use_scale(start)
+            harness.start(f"{start}-to-{to}dpi")
+            harness.mouse_away()
+            harness.use_scale(to)
+            changed = harness.kit.artifacts / f"{self.name}-{start}-to-{to}dpi.png"
+            differs = []
+            holds(wait_until(10, lambda: self.grab(changed, []) is not None and
+                             not differs.append(pixels_apart(changed, fresh[to])) and
+                             differs[-1] == 0),
+                  f"after a change from {start} to {to} dots per inch the window differs from a "
+                  f"fresh start's in {differs[-1:]} pixels")
+            harness.check_pointers()
+            print(f"ok: changed from {start} to {to} dots per inch, the window is drawn as a "
+                  "fresh start there draws it, and so are its pointers")
+            self.kill()
+
+    def check_same_pixels_as_x11(self, harness):
+        """At every scale the window's pixels are those of the X11 window at that scale."""
+        server = private_display(screen="2048x1536")
+        try:
+            for dpi in self.scales:
+                mine = self.picture_at(harness, dpi, f"{dpi}dpi-start")
+                theirs = harness.kit.artifacts / f"{self.name}-x11-{dpi}dpi.png"
+                x11_picture(self.kit, scale_of(dpi), theirs)
+                apart = pixels_apart(mine, theirs)
+                holds(apart == 0, f"at {dpi} dots per inch the window differs from the X11 "
+                      f"window's in {apart} pixels")
+                print(f"ok: at {dpi} dots per inch the window's pixels are the X11 window's")
+        finally:
+            server.terminate()
+            server.wait()
+            os.environ.pop("DISPLAY", None)
+
+    def check_no_display(self, harness):
+        """What the program says, or does, where Wayland cannot serve it: a display that answers
+        without Qt's Wayland plugin, a WAYLAND_DISPLAY that names no socket beside a working
+        DISPLAY, and the same where QT_QPA_PLATFORM asks for Wayland alone."""
+        server = private_display()
+        try:
+            bare = {k: v for k, v in self.environment().items() if k != "DISPLAY"}
+            no_plugin = without_wayland_plugin(self.kit.program, self.pictures / "no-plugin")
+            cases = [
+                ("a display that answers, without Qt's Wayland plugin", no_plugin, bare,
+                 f"WAYLAND_DISPLAY \"{self.sway.display}\" answers and Qt's Wayland plugin is "
+                 "missing (install the package qt6-wayland)."),
+                ("QT_QPA_PLATFORM=wayland, a WAYLAND_DISPLAY of no socket and a working DISPLAY",
+                 self.kit.program, bare | {"WAYLAND_DISPLAY": "nothing",
+                                           "DISPLAY": os.environ["DISPLAY"]},
+                 "the display WAYLAND_DISPLAY \"nothing\" cannot be reached."),
+            ]
+            for what, program, env, says in cases:
+                done = subprocess.run([str(program)], env=env, capture_output=True, text=True,
+                                      stdin=subprocess.DEVNULL, timeout=30)
+                said = done.stderr.strip()
+                holds(done.returncode == 1 and said.count("\n") == 0 and said.endswith(says),
+                      f"{what}: status {done.returncode}, not 1 with one line ending "
+                      f"\"{says}\"; it said: {said}")
+                print(f"ok: {what}: \"{said}\", status 1")
+            env = bare | {"WAYLAND_DISPLAY": "nothing", "DISPLAY": os.environ["DISPLAY"]}
+            env.pop("QT_QPA_PLATFORM")
+            program = subprocess.Popen([str(self.kit.program)], env=env, stdin=subprocess.DEVNULL,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                holds(wait_until(30, lambda: run("xdotool", "search", "--onlyvisible", "--pid",
+                                                 str(program.pid), check=False).strip()),
+                      "a WAYLAND_DISPLAY of no socket beside a working DISPLAY: no window on X11")
+            finally:
+                program.kill()
+                program.wait()
+            print("ok: a WAYLAND_DISPLAY of no socket beside a working DISPLAY: the window opens "
+                  "through X11")
+        finally:
+            server.terminate()
+            server.wait()
+            os.environ.pop("DISPLAY", None)
+
+    def check_gnome(self, harness):
+        """Under GNOME's own compositor, headless: the window opens as a native client with its
+        app_id, and is drawn at the scale of the monitor."""
+        for scale in (1, 2):
+            with Mutter(scale) as mutter:
+                env = self.environment() | {"WAYLAND_DISPLAY": mutter.display,
+                                            "WAYLAND_DEBUG": "client"}
+                log = harness.kit.artifacts / f"{self.name}-gnome-{scale}x.log"
+                with open(log, "wb") as output:
+                    program = subprocess.Popen([str(self.kit.program)], env=env,
+                                               stdin=subprocess.DEVNULL, stdout=output,
+                                               stderr=subprocess.STDOUT)
+                try:
+                    app = find_application(program.pid, seconds=30.0)
+                    holds(wait_until(10, lambda: any(w.name == TITLE for w in app)),
+                          f"under mutter no window \"{TITLE}\"")
+                    # A whole scale for the window's buffer, or the fraction in 120ths that
+                    # mutter tells a client that takes fractions.
+                    drawn = (f"set_buffer_scale({scale})", f"preferred_scale({120 * scale})")
+                    said = []
+                    holds(wait_until(10, lambda: said.append(log.read_text(errors="replace"))
+                                     or any(sign in said[-1] for sign in drawn)),
+                          f"under mutter at {scale}x the window is not drawn at that scale")
+                    entry = Path(os.environ["TRIMWISE_DESKTOP_ENTRY"]).stem
+                    holds(f"set_app_id(\"{entry}\")" in said[-1],
+                          f"under mutter the window gives no app_id \"{entry}\"")
+                finally:
+                    program.kill()
+                    program.wait()
+                print(f"ok: under mutter at {scale}x the window opens with app_id \"{entry}\", "
+                      "drawn at that scale")
+
+
+def pixels_apart(first, second):
+    """How many pixels two pictures of one size differ in; all of them where the sizes differ."""
+    with Image.open(first) as one, Image.open(second) as other:
+        if one.size != other.size:
+            return max(one.width * one.height, other.width * other.height)
+        difference = ImageChops.difference(one.convert("RGB"), other.convert("RGB"))
+        return sum(1 for pixel in difference.getdata() if pixel != (0, 0, 0))
+
+
+def x11_picture(kit, scale, file):
+    """The program on the X server that DISPLAY names, at that QT_SCALE_FACTOR, with the
+    keyboard and the mouse away, saved once two pictures in a row agree."""
+    env = os.environ | {"QT_QPA_PLATFORM": "xcb", "QT_SCALE_FACTOR": f"{scale:g}"}
+    env.pop("WAYLAND_DISPLAY", None)
+    program = subprocess.Popen([str(kit.program)], env=env, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        found = []
+        holds(wait_until(30, lambda: found.extend(run(
+            "xdotool", "search", "--onlyvisible", "--pid", str(program.pid),
+            "--name", "^Trimwise V1\\.2$", check=False).split()) or found),
+              "the X11 window did not appear")
+        run("xdotool", "windowfocus", "--sync", found[0])
+        run("xdotool", "mousemove", "0", "0")
+        grabs = []
+
+        def steady():
+            grabs.append(subprocess.run([kit.grabber, found[0], str(file)], env=env,
+                                        capture_output=True).returncode == 0
+                         and file.read_bytes())
+            return len(grabs) > 1 and grabs[-1] and grabs[-1] == grabs[-2]
+
+        holds(wait_until(10, steady), "the X11 window did not settle")
+    finally:
+        program.kill()
+        program.wait()
+
+
+def without_wayland_plugin(program, folder):
+    """The program in a folder of its own whose qt.conf shows Qt every platform plugin but
+    Wayland's, as where the package qt6-wayland is not installed."""
+    plugins = folder / "plugins" / "platforms"
+    plugins.mkdir(parents=True, exist_ok=True)
+    # Debian keeps Qt's plugins under the architecture's library folder.
+    for plugin in Path("/usr/lib").glob("*/qt6/plugins/platforms/*.so"):
+        if "wayland" not in plugin.name and not (plugins / plugin.name).exists():
+            (plugins / plugin.name).symlink_to(plugin)
+    (folder / "qt.conf").write_text("[Paths]\nPlugins = plugins\n")
+    copy = folder / Path(program).name
+    shutil.copy(program, copy)
+    return copy
+
+
+class Mutter:
+    """GNOME's compositor, headless, with one virtual monitor at a whole scale, on the run's
+    session bus."""
+
+    def __init__(self, scale):
+        self.scale = scale
+        self.folder = tempfile.TemporaryDirectory()
+        self.display = str(Path(self.folder.name) / "wayland-mutter")
+
+    def __enter__(self):
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        env |= {"XDG_RUNTIME_DIR": self.folder.name}
+        width, height = (side * self.scale for side in SCREEN)
+        self.log = open(Path(self.folder.name) / "mutter.log", "wb")
+        self.process = subprocess.Popen(
+            ["mutter", "--headless", "--wayland", "--no-x11", "--wayland-display",
+             self.display, "--virtual-monitor", f"{width}x{height}"], env=env,
+            stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
+        holds(wait_until(30, lambda: Path(self.display).exists()),
+              "mutter did not start")
+        if self.scale != 1:
+            self.set_scale()
+        return self
+
+    def set_scale(self):
+        """As GNOME's settings set it, through mutter's own interface on the session bus."""
+        config = Gio.DBusProxy.new_for_bus_sync(
+            Gio.BusType.SESSION, Gio.DBusProxyFlags.NONE, None, "org.gnome.Mutter.DisplayConfig",
+            "/org/gnome/Mutter/DisplayConfig", "org.gnome.Mutter.DisplayConfig", None)
+        serial, monitors, logical, _ = config.call_sync(
+            "GetCurrentState", None, Gio.DBusCallFlags.NONE, 5000, None).unpack()
+        holds(len(monitors) == 1 and len(logical) == 1,
+              f"mutter has {len(monitors)} monitors, not its one virtual monitor")
+        (connector, *_), modes, _ = monitors[0]
+        mode = next((m for m in modes if m[6].get("is-current")), None)
+        holds(mode and any(abs(s - self.scale) < 1e-6 for s in mode[5]),
+              f"mutter's monitor offers no scale {self.scale}: {mode and mode[5]}")
+        x, y, _, transform, primary, *_ = logical[0]
+        arguments = GLib.Variant("(uua(iiduba(ssa{sv}))a{sv})", (
+            serial, 1, [(x, y, float(self.scale), transform, primary,
+                         [(connector, mode[0], {})])], {}))
+        config.call_sync("ApplyMonitorsConfig", arguments, Gio.DBusCallFlags.NONE, 5000, None)
+
+    def __exit__(self, *failure):
+        self.process.terminate()
+        self.process.wait()
+        self.log.close()
+        self.folder.cleanup()

@@ -30,6 +30,9 @@ QFont fontFor(FontRole role, const QStringList& installed) {
     font.setPixelSize(design.pixelSize);
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
+    // Qt chooses how to hint text by the scale the program starts at; chosen here, text is
+    // hinted alike at every scale, however the scale came about.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 

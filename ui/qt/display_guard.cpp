@@ -28,16 +28,22 @@ bool tries(const QString& platform, QLatin1String plugin) {
     });
 }
 
+// Qt's messages while a guard lives, held back until it is known whether a display was
+// reached: the one line that says why none was is all that is said then.
+QStringList& heldMessages() {
+    static QStringList held;
+    return held;
+}
+
 void reportNoDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "%s\n", qPrintable(NoDisplayMessage(CurrentDisplaySetting())));
         std::fflush(stderr);
         std::_Exit(1);
     }
-    if (QByteArrayView(context.category).startsWith("qt.qpa")) {
-        return;
+    if (!QByteArrayView(context.category).startsWith("qt.qpa")) {
+        heldMessages() << qFormatLogMessage(type, context, message);
     }
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 } // namespace
@@ -97,6 +103,10 @@ DisplayGuard::DisplayGuard() {
 
 DisplayGuard::~DisplayGuard() {
     qInstallMessageHandler(nullptr);
+    for (const QString& message : std::as_const(heldMessages())) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+    heldMessages().clear();
 }
 
 } // namespace trimwise

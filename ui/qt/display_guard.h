@@ -23,8 +23,9 @@ struct DisplaySetting {
 
 // Qt ends a program that reaches no display with a generic message and an abort. While
 // one of these lives, that end becomes one clear line on standard error and exit status 1,
-// and the platform's own complaints on the way there are left out. Create it just before
-// the application object and let it go once that is built.
+// and the platform's own complaints on the way there are left out; Qt's other messages come
+// out once it goes. Create it just before the application object and let it go once that is
+// built.
 class DisplayGuard {
 public:
     DisplayGuard();

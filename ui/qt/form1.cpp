@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -22,6 +23,10 @@
 
 namespace trimwise {
 namespace {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+constexpr int kScaleLookInterval = 500; // milliseconds
+#endif
 
 Qt::WindowFlags WindowFlagsOf(WindowFrame frame) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -187,16 +192,17 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 // Qt before 6.5 gives a Wayland window the scale of its output only when the window is made:
 // after the output's scale changes, the compositor would stretch the old picture. Made anew,
-// the window is drawn as a fresh start at the new scale would draw it. Not while a message is
-// up, which belongs to the window; showWarning looks again once it is answered.
+// the window is drawn as a fresh start at the new scale would draw it. Qt tells of no change of
+// scale that leaves the screen's size in the layout's pixels as it was, so the window looks
+// twice a second; not while a message is up, which belongs to the window: showWarning looks
+// again once it is answered.
 void Form1::followScreens() {
-    const auto watch = [this](QScreen* screen) {
-        connect(screen, &QScreen::physicalDotsPerInchChanged, this, &Form1::followScreenScale);
-    };
-    for (QScreen* screen : QGuiApplication::screens()) {
-        watch(screen);
+    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+        return;
     }
-    connect(qApp, &QGuiApplication::screenAdded, this, watch);
+    auto* look = new QTimer(this);
+    connect(look, &QTimer::timeout, this, &Form1::followScreenScale);
+    look->start(kScaleLookInterval);
 }
 
 void Form1::followScreenScale() {
@@ -206,6 +212,8 @@ void Form1::followScreenScale() {
         QApplication::activeModalWidget() != nullptr) {
         return;
     }
+    // The style keeps pictures of its frames drawn at the old scale.
+    QPixmapCache::clear();
     hide();
     destroy();
     show();
