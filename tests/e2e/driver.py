@@ -160,6 +160,11 @@ class FrontEnd:
         this many dots per inch, else (False, what it is)."""
         raise NotImplementedError
 
+    def tip_shown(self):
+        """Whether a tip is up: True or False where the driver can see tips, None where it
+        cannot (a headless browser draws none)."""
+        return None
+
     def own_checks(self):
         """Checks that only this front end has: functions of the harness."""
         return []

@@ -398,6 +398,23 @@ class Harness:
         print(f"ok: at {self.dpi} dots per inch the pointer shows its picture at once after "
               "each jump, box borders included")
 
+    def check_pointer_under_tip(self):
+        """While the mouse rests on a box long enough for its tip to come up, the pointer stays
+        the box's own at every look: a tip that comes up changes nothing under the mouse."""
+        box, picture, seconds = self.s["tip_rest"]
+        self.driver.mouse_to(*self.layout.point(box))
+        deadline, looks = time.monotonic() + seconds, 0
+        while time.monotonic() < deadline:
+            shown = self.driver.pointer_is(picture, self.dpi)
+            holds(shown[0], f"while the mouse rests on {box} the pointer is not {picture} at "
+                  f"look {looks + 1}: {shown[1]}")
+            looks += 1
+        tip = self.driver.tip_shown()
+        holds(tip is not False, f"no tip came up while the mouse rested on {box}")
+        print(f"ok: while the mouse rests on {box}{' and its tip shows' if tip else ''}, the "
+              f"pointer stays {picture} ({looks} looks)")
+        self.mouse_away()
+
     def check_ending_keys(self):
         for key in self.s["ending_keys"]:
             self.start(key)
@@ -485,7 +502,8 @@ class Harness:
         self.use_scale(self.driver.scales[0])
         self.start("run1")
         for check in (self.check_geometry, self.check_start_state, self.check_calculations,
-                      self.save_screenshot, self.check_pointers, self.check_key_rules,
+                      self.save_screenshot, self.check_pointers, self.check_pointer_under_tip,
+                      self.check_key_rules,
                       self.check_paste_rules, self.check_typed_comma, self.check_enter_and_esc,
                       self.check_clicks,
                       self.check_bad_inputs, self.check_pasted_figures):

@@ -104,6 +104,13 @@ def read_places(app):
     return lines
 
 
+def tip_shown(app):
+    """Whether a tip of the program's is up: Qt makes each a window of the tool tip role."""
+    handle_events()
+    return any(window.getRole() == pyatspi.ROLE_TOOL_TIP and has_state(window, pyatspi.STATE_SHOWING)
+               for window in app)
+
+
 def is_text_entry(accessible):
     """A text that can be typed into and focused, as Orca expects of an entry."""
     states = accessible.getState()
@@ -190,6 +197,9 @@ class Driver(XFrontEnd):
         except (GLib.Error, ValueError) as failure:
             raise Failure(f"the window did not answer over AT-SPI: {failure}") from failure
         return reading_from_places(lines, self.layout, self.kit.tab_order)
+
+    def tip_shown(self):
+        return tip_shown(self.app)
 
     @contextlib.contextmanager
     def light_text_desktop(self):

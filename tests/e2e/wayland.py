@@ -21,7 +21,7 @@ from gi.repository import Gio, GLib
 from PIL import Image, ImageChops
 
 from driver import Failure, FrontEnd, holds, run_locale
-from qt import TITLE, check_view, find_application, handle_events, read_places
+from qt import TITLE, check_view, find_application, handle_events, read_places, tip_shown
 from driver import reading_from_places
 from wayland_seat import Seat
 from x11 import private_display, run, wait_until
@@ -206,8 +206,12 @@ class Driver(FrontEnd):
         return round(rect["x"] * self.sway.scale), round(rect["y"] * self.sway.scale)
 
     def mouse_to(self, x, y):
+        """Comes the last pixel from the left, as a hand does: a pointer that only arrives
+        enters the window without moving in it, and no tip comes up."""
         left, top = self.client_origin()
-        self.seat.move(max(0, left + x), max(0, top + y))
+        x, y = max(0, left + x), max(0, top + y)
+        self.seat.move(max(0, x - 1), y)
+        self.seat.move(x, y)
 
     def mouse_down(self):
         self.seat.button(True)
@@ -256,6 +260,9 @@ class Driver(FrontEnd):
         if "=" in place or place.count(",") != 3:
             return line
         return scaled(place) + space + text
+
+    def tip_shown(self):
+        return tip_shown(self.app)
 
     def client_area(self):
         view = self.view()

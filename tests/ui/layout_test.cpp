@@ -39,6 +39,17 @@ TEST_F(FormTest, WindowHasItsTitleFixedClientSizeAndPlace) {
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
+// Whoever asks, as a title bar that Qt draws asks with its maximise button, the window that
+// cannot grow keeps its size.
+TEST_F(FormTest, WindowTakesNoLargerState) {
+    for (const Qt::WindowState larger : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        form->setWindowState(larger);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form->windowState() & larger, Qt::WindowNoState) << larger;
+        EXPECT_EQ(form->size(), QSize(593, 296)) << larger;
+    }
+}
+
 // Every control where the layout puts it: its twips at 15 to the pixel, and in front
 // there, or behind only the controls the design lays over it.
 TEST_F(FormTest, EveryControlLiesAtItsPlaceWithItsText) {

@@ -1,8 +1,11 @@
 #include "form_fixture.h"
 #include "pictures.h"
 
+#include <QHelpEvent>
 #include <QImageReader>
 #include <QLabel>
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -54,6 +57,56 @@ TEST_F(FormTest, EveryControlShowsItsPointerAimingWithItsCentre) {
         EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
         EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16));
         EXPECT_EQ(cursorImage(cursor), pointerImage(expected));
+    }
+}
+
+// A tip that comes up takes the pointer of the control it explains, so that on Wayland, where
+// the pointer's picture is the seat's, nothing changes under the mouse; so does a tip that is
+// up when the mouse moves on to the next control, which Qt takes over for it.
+TEST_F(FormTest, TipsKeepThePointerOfWhatTheyExplain) {
+    for (const char* name : {"Text1", "Label1", "Label21", "Text2"}) {
+        QWidget* explained = control(name);
+        const QPoint at = explained->rect().center();
+        QHelpEvent ask(QEvent::ToolTip, at, explained->mapToGlobal(at));
+        QCoreApplication::sendEvent(explained, &ask);
+        const auto windows = QApplication::topLevelWidgets();
+        const auto tip = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* w) {
+            return w->windowType() == Qt::ToolTip && w->isVisible();
+        });
+        ASSERT_NE(tip, windows.cend()) << name;
+        EXPECT_EQ(cursorImage((*tip)->cursor()), cursorImage(pointerOver(explained))) << name;
+    }
+}
+
+// For a display of more device pixels, each pointer and the dove come drawn for it: every
+// pixel of the design's picture an exact block at whole ratios, so that Qt draws them pixel
+// for pixel, the pointer still aiming with its centre.
+TEST(Pictures, ComeDrawnForTheDisplaysScale) {
+    const QImage hand = pointerImage(QStringLiteral("HandPointer"));
+    const QImage dove = trimwise::DoveStill().toImage();
+    for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        SCOPED_TRACE(ratio);
+        const QCursor cursor = trimwise::PointerCursor(trimwise::Pointer::Hand, ratio);
+        const QImage pointer = cursorImage(cursor);
+        const QImage drawn = trimwise::DoveStill(ratio).toImage();
+        ASSERT_EQ(pointer.size(), QSize(32, 32) * ratio);
+        ASSERT_EQ(drawn.size(), QSize(qRound(134 * ratio), qRound(99 * ratio)));
+        EXPECT_EQ(cursor.pixmap().devicePixelRatio(), ratio);
+        EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16));
+        if (ratio != std::floor(ratio)) {
+            continue;
+        }
+        const int block = static_cast<int>(ratio);
+        for (int y = 0; y < pointer.height(); ++y) {
+            for (int x = 0; x < pointer.width(); ++x) {
+                ASSERT_EQ(pointer.pixel(x, y), hand.pixel(x / block, y / block)) << x << "," << y;
+            }
+        }
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                ASSERT_EQ(drawn.pixel(x, y), dove.pixel(x / block, y / block)) << x << "," << y;
+            }
+        }
     }
 }
 

@@ -6,12 +6,20 @@
 namespace trimwise {
 
 bool TipPointer::eventFilter(QObject* watched, QEvent* event) {
-    // A tip is polished as it is built, before its window exists and applies a pointer. Its
-    // parent is the widget it explains, whose pointer is its own or its window's.
-    if (event->type() == QEvent::Polish && watched->isWidgetType()) {
-        auto* tip = static_cast<QWidget*>(watched);
-        if (tip->windowType() == Qt::ToolTip && tip->parentWidget() != nullptr) {
-            tip->setCursor(tip->parentWidget()->cursor());
+    if (!watched->isWidgetType()) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ToolTip) {
+        explained_ = widget;
+    } else if (widget->windowType() == Qt::ToolTip &&
+               (type == QEvent::Polish || type == QEvent::Move)) {
+        // A tip is polished as it is made, before its window exists and applies a pointer; its
+        // parent is then the control it explains, whose pointer is its own or its window's.
+        const QWidget* control = explained_ ? explained_.data() : widget->parentWidget();
+        if (control != nullptr && widget->cursor() != control->cursor()) {
+            widget->setCursor(control->cursor());
         }
     }
     return QObject::eventFilter(watched, event);
