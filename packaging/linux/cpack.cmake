@@ -22,6 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # metrics, which Liberation Sans shares. Debian 12 has its version 2 as fonts-liberation2,
 # Debian 13 as fonts-liberation, keeping the other name only for the move.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation (>= 1:2)")
+# On a Wayland desktop the window is a native client through Qt's Wayland plugin: sharp at
+# the desktop's scale. GNOME's sessions bring nothing else that installs it; without it, Qt
+# falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The same package from every build: the DEB generator sorts the files and makes root their
 # owner, the folders are 755 whatever the umask, and the times of the files, the archives and

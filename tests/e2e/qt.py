@@ -16,6 +16,17 @@ from x11 import XFrontEnd, run
 TITLE = "Trimwise V1.2"
 
 
+def open_accessibility_bus(runtime):
+    """Starts the accessibility bus of this run's session, with its socket in the run's own
+    runtime folder: by default it lies in the home folder, where the bus of a run beside this
+    one would take it over."""
+    run("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+        "/org/freedesktop/DBus", "org.freedesktop.DBus.UpdateActivationEnvironment",
+        f"dict:string:string:XDG_RUNTIME_DIR,{runtime}")
+    run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+        "org.a11y.Bus.GetAddress")
+
+
 def find_application(pid, seconds):
     """The program's application on the bus, with time to register on a loaded machine.
     Nothing of it or of the desktop's list is cached, so every read asks afresh."""
@@ -119,40 +130,45 @@ def is_text_entry(accessible):
             and "EditableText" in accessible.get_interfaces())
 
 
-def label_left_of(box_rect, labels):
+def label_left_of(box_rect, labels, place_of):
     """The label nearest to the left of the box on the same row, or None."""
     x, y, _, height = box_rect
 
     def on_the_row(rect):
         return rect[1] < y + height and y < rect[1] + rect[3] and rect[0] + rect[2] <= x
 
-    row = [(rect, label) for label in labels if on_the_row(rect := extents(label))]
+    row = [(rect, label) for label in labels if on_the_row(rect := place_of(label))]
     return max(row, key=lambda entry: entry[0][0] + entry[0][2])[1] if row else None
 
 
-def check_view(app, layout, names):
+def check_view(app, layout, names, in_layout=lambda place: place):
     """The window as a screen reader such as Orca finds it: its frame, each box an entry
     named by the label to its left, and EXIT a push button that presses through its
-    action, which ends the program."""
-    window_x, window_y, _, _ = layout.window
-    places = {name: (window_x + x, window_y + y, width, height)
-              for name, (x, y, width, height) in layout.boxes.items()}
+    action, which ends the program. Places are the frame's client pixels, which in_layout
+    turns into the layout's."""
+    places = layout.boxes
     frames = [child for child in app if child.getRole() == pyatspi.ROLE_FRAME]
     holds(len(frames) == 1 and frames[0].name == TITLE,
           f"the application shows {[(child.getRoleName(), child.name) for child in app]}, "
           f"not one frame named \"{TITLE}\"")
     print(f"ok: the application is on the accessibility bus with one frame named \"{TITLE}\"")
 
+    left, top, _, _ = extents(frames[0])
+
+    def place_of(accessible):
+        x, y, width, height = extents(accessible)
+        return in_layout((x - left, y - top, width, height))
+
     controls = list(descendants(frames[0]))
     labels = [c for c in controls if c.getRole() == pyatspi.ROLE_LABEL]
-    at_place = {extents(c): c for c in controls}
+    at_place = {place_of(c): c for c in controls}
     for name, expected in names.items():
         box = at_place.get(places[name])
         holds(box is not None, f"{name}: nothing on the bus at {places[name]}")
         holds(is_text_entry(box), f"{name}: a {box.getRoleName()} with the states "
               f"{box.getState().getStates()}, not a text entry")
         holds(box.name == expected, f"{name} is named \"{box.name}\", expected \"{expected}\"")
-        label = label_left_of(places[name], labels)
+        label = label_left_of(places[name], labels, place_of)
         holds(label is not None and " ".join(label.name.split()) == box.name,
               f"{name}: named \"{box.name}\", but the label to its left reads "
               f"\"{label.name if label else ''}\"")
@@ -177,8 +193,7 @@ class Driver(XFrontEnd):
         # Qt joins the accessibility bus only when something asks for it, as Orca does by
         # running; the bus starts on demand, and Qt looks for it when it starts.
         os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-            "org.a11y.Bus.GetAddress")
+        open_accessibility_bus(self.runtime.name)
         self.app = None
 
     def command(self):

@@ -21,7 +21,8 @@ from gi.repository import Gio, GLib
 from PIL import Image, ImageChops
 
 from driver import Failure, FrontEnd, holds, run_locale
-from qt import TITLE, check_view, find_application, handle_events, read_places, tip_shown
+from qt import (TITLE, check_view, find_application, handle_events, open_accessibility_bus,
+                read_places, tip_shown)
 from driver import reading_from_places
 from wayland_seat import Seat
 from x11 import private_display, run, wait_until
@@ -132,8 +133,7 @@ class Driver(FrontEnd):
         self.process, self.app, self.extra_env = None, None, {}
         self.pictures = Path(self.runtime.name)
         os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-            "org.a11y.Bus.GetAddress")
+        open_accessibility_bus(self.runtime.name)
 
     def physical_screen(self):
         return tuple(round(side * self.sway.scale) for side in SCREEN)
@@ -245,13 +245,17 @@ class Driver(FrontEnd):
         return reading_from_places([self.in_output_pixels(line) for line in lines],
                                    self.layout, self.kit.tab_order)
 
-    def in_output_pixels(self, line):
+    def in_output_place(self, place):
         """AT-SPI tells places in the layout's pixels; the layout at this scale has them in
         the output's, each edge rounded by itself, halves up."""
+        x, y, width, height = place
+        edges = [math.floor(v * self.sway.scale + 0.5) for v in (x, y, x + width, y + height)]
+        return edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1]
+
+    def in_output_pixels(self, line):
+        """A line of the reading with its place in the output's pixels."""
         def scaled(place):
-            x, y, width, height = map(int, place.split(","))
-            edges = [math.floor(v * self.sway.scale + 0.5) for v in (x, y, x + width, y + height)]
-            return f"{edges[0]},{edges[1]},{edges[2] - edges[0]},{edges[3] - edges[1]}"
+            return ",".join(map(str, self.in_output_place(tuple(map(int, place.split(","))))))
 
         if line.startswith("focus="):
             place = line.partition("=")[2]
@@ -326,7 +330,7 @@ class Driver(FrontEnd):
     def check_screen_reader_view(self, harness):
         harness.start("screen-reader")
         check_view(self.app, self.layout, self.kit.scenarios["screen_reader_names"],
-                   self.in_output_pixels)
+                   self.in_output_place)
         harness.expect_exit("EXIT pressed through AT-SPI")
 
     def check_app_id(self, harness):

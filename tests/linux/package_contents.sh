@@ -31,13 +31,16 @@ readonly FIELDS=(
     # shlibdeps found the libraries the program really links.
     "Depends|(^|, )libc6 \(>= [0-9.]+\)(,|$)"
     "Depends|(^|, )libqt6widgets6 \(>= [0-9.]+\)(,|$)"
+    # The window is a native Wayland client only with Qt's Wayland plugin.
+    "Recommends|(^|, )qt6-wayland(,|$)"
 )
 for entry in "${FIELDS[@]}"; do
     field=${entry%%|*} pattern=${entry#*|}
     value=$(dpkg-deb -f "$DEB" "$field")
     [[ $value =~ $pattern ]] || fail "$field is \"$value\", expected to match $pattern"
 done
-echo "ok: control fields: version $VERSION, section science, Depends from shlibdeps"
+echo "ok: control fields: version $VERSION, section science, Depends from shlibdeps," \
+    "Recommends qt6-wayland"
 
 expected=(
     usr/bin/trimwise
