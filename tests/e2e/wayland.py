@@ -200,10 +200,7 @@ class Driver(FrontEnd):
 
     def client_origin(self):
         """The client area's corner on the output, in the output's pixels."""
-        view = self.view()
-        holds(view is not None, "the window is not on the output")
-        rect = view["rect"]
-        return round(rect["x"] * self.sway.scale), round(rect["y"] * self.sway.scale)
+        return self.client_area()[:2]
 
     def mouse_to(self, x, y):
         """Comes the last pixel from the left, as a hand does: a pointer that only arrives
@@ -269,12 +266,12 @@ class Driver(FrontEnd):
         return tip_shown(self.app)
 
     def client_area(self):
+        """In the output's pixels, each edge rounded by itself, halves up, as the layout has
+        them."""
         view = self.view()
         holds(view is not None, "the window is not on the output")
-        left, top = self.client_origin()
         rect = view["rect"]
-        return (left, top, round(rect["width"] * self.sway.scale),
-                round(rect["height"] * self.sway.scale))
+        return self.in_output_place((rect["x"], rect["y"], rect["width"], rect["height"]))
 
     def message_is_owned(self):
         """The message is a view of its own, titled as the window, that the compositor keeps
@@ -284,8 +281,10 @@ class Driver(FrontEnd):
         return len(views) == 2 and len(messages) == 1
 
     def grab(self, picture, parts):
-        """The window once two pictures of it in a row agree: the compositor shows what the
-        program has finished drawing."""
+        """The client area once two pictures of it in a row agree: the compositor shows what
+        the program has finished drawing. Between whole scales the area's far edges fall
+        within a pixel of the layout's: a pixel more is grabbed, and the picture cut to the
+        client area's size in the output's pixels."""
         shots = []
 
         def steady():
@@ -293,13 +292,14 @@ class Driver(FrontEnd):
             holds(view is not None, "the window is not on the output")
             rect = view["rect"]
             shot = self.pictures / f"output{len(shots) % 2}.png"
-            self.sway.grab(shot, (rect["x"], rect["y"], rect["width"], rect["height"]))
+            self.sway.grab(shot, (rect["x"], rect["y"], rect["width"] + 1, rect["height"] + 1))
             shots.append(shot.read_bytes())
             return len(shots) > 1 and shots[-1] == shots[-2]
 
         holds(wait_until(10, steady), "the window's picture did not settle")
         whole = self.pictures / "output.png"
-        whole.write_bytes(shots[-1])
+        with Image.open(self.pictures / f"output{(len(shots) - 1) % 2}.png") as shot:
+            shot.crop((0, 0, *self.client_area()[2:])).save(whole)
         done = subprocess.run([self.kit.grabber, str(whole), str(picture), *parts],
                               env=os.environ | {"QT_QPA_PLATFORM": "offscreen"},
                               capture_output=True, text=True)
@@ -452,11 +452,20 @@ class Driver(FrontEnd):
 
     def check_gnome(self, harness):
         """Under GNOME's own compositor, headless: the window opens as a native client with its
-        app_id, and is drawn at the scale of the monitor."""
+        app_id, is drawn at the scale of the monitor, and takes the title bar that Qt draws for
+        GNOME, Adwaita's where Qt has it (Qt 6.8), else its plain one (Qt 6.4)."""
+        plugins = {path.stem.removeprefix("lib") for path in
+                   Path("/usr/lib").glob("*/qt6/plugins/wayland-decoration-client/*.so")}
+        title_bar = "adwaita" if "adwaita" in plugins else "bradient"
         for scale in (1, 2):
             with Mutter(scale) as mutter:
                 env = self.environment() | {"WAYLAND_DISPLAY": mutter.display,
-                                            "WAYLAND_DEBUG": "client"}
+                                            "WAYLAND_DEBUG": "client",
+                                            "XDG_CURRENT_DESKTOP": "GNOME",
+                                            # On GNOME Qt takes GTK's platform theme where it is
+                                            # installed; GTK's own bridge to the accessibility
+                                            # bus stays off: the window is Qt's.
+                                            "NO_AT_BRIDGE": "1"}
                 log = harness.kit.artifacts / f"{self.name}-gnome-{scale}x.log"
                 with open(log, "wb") as output:
                     program = subprocess.Popen([str(self.kit.program)], env=env,
@@ -476,11 +485,14 @@ class Driver(FrontEnd):
                     entry = Path(os.environ["TRIMWISE_DESKTOP_ENTRY"]).stem
                     holds(f"set_app_id(\"{entry}\")" in said[-1],
                           f"under mutter the window gives no app_id \"{entry}\"")
+                    maps = Path(f"/proc/{program.pid}/maps").read_text()
+                    holds(f"wayland-decoration-client/lib{title_bar}.so" in maps,
+                          f"under mutter the window does not draw Qt's {title_bar} title bar")
                 finally:
                     program.kill()
                     program.wait()
                 print(f"ok: under mutter at {scale}x the window opens with app_id \"{entry}\", "
-                      "drawn at that scale")
+                      f"drawn at that scale, under Qt's {title_bar} title bar")
 
 
 def pixels_apart(first, second):

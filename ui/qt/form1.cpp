@@ -168,6 +168,15 @@ void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Qt 6.8 on Wayland lets the size a compositor gives pass the window's largest, as sway
+    // gives the screen's size on the way back from filling it: the window takes its own again.
+    if (!kForm1.frame.sizable && size() != minimumSize()) {
+        QTimer::singleShot(0, this, [this] { resize(minimumSize()); });
+    }
+}
+
 void Form1::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));

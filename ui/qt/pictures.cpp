@@ -5,7 +5,9 @@
 #include "pixels.h"
 #include "text_view.h"
 
+#include <QGuiApplication>
 #include <QResource>
+#include <cmath>
 #include <memory>
 #include <span>
 #include <vector>
@@ -98,8 +100,13 @@ QCursor PointerCursor(Pointer pointer, qreal ratio) {
     if (const auto image = IconFileImage(bytesOf(file), kPointerSize)) {
         if (const QImage bitmap = IconBitmap(*image);
             bitmap.size() == QSize(kPointerSize, kPointerSize)) {
+            // A Wayland pointer's picture takes whole scales only: between them, the picture
+            // for the next whole scale, which the compositor shrinks to the display's.
+            const qreal drawnAt = QGuiApplication::platformName() == QLatin1String("wayland")
+                                      ? std::ceil(ratio)
+                                      : ratio;
             // The hot spot is in the design's pixels, whatever the picture's ratio.
-            return QCursor(atRatio(bitmap, ratio), kPointerHotSpot, kPointerHotSpot);
+            return QCursor(atRatio(bitmap, drawnAt), kPointerHotSpot, kPointerHotSpot);
         }
     }
     return QCursor(Qt::ArrowCursor);
