@@ -11,7 +11,9 @@ Every method raises Failure when it cannot do its job; none turns "no answer" in
 
 import os
 import re
+import subprocess
 import sys
+import time
 from dataclasses import dataclass, field
 
 SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
@@ -29,6 +31,23 @@ class Failure(Exception):
 def holds(condition, message):
     if not condition:
         raise Failure(message)
+
+
+def run(*command, check=True):
+    """A tool's standard output; a failing tool fails the step."""
+    done = subprocess.run(command, capture_output=True, text=True)
+    holds(not (check and done.returncode != 0),
+          f"{' '.join(command)} ended with {done.returncode}: {done.stderr.strip()}")
+    return done.stdout
+
+
+def wait_until(seconds, condition):
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.02)
+    return True
 
 
 def expect_exit(front_end, what, log):

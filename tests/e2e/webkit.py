@@ -12,7 +12,7 @@ from selenium import webdriver
 from selenium.webdriver.webkitgtk.service import Service
 
 import web
-from x11 import private_display, run
+from x11 import PrivateX, run
 
 # WebKitGTK keeps MiniBrowser in its folder under the architecture's library folder.
 MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
@@ -24,7 +24,7 @@ class Driver(web.Driver):
 
     def __init__(self, kit):
         super().__init__(kit)
-        self.x_server = private_display()
+        self.x = PrivateX()
         self.elsewhere = False
 
     def launch(self):
@@ -46,18 +46,18 @@ class Driver(web.Driver):
 
     def keyboard(self):
         """Gives the page's window the X keyboard focus, as a window manager would."""
-        window = run("xdotool", "search", "--onlyvisible", "--class", "MiniBrowser").split()
-        run("xdotool", "windowfocus", "--sync", window[-1])
+        self.x.give_keyboard(run("xdotool", "search", "--onlyvisible", "--class",
+                                 "MiniBrowser").split()[-1])
 
     def press(self, *keys):
         if self.elsewhere:
             return super().press(*keys)
         self.keyboard()
-        run("xdotool", "key", "--delay", "20", *keys)
+        self.x.press(*keys)
 
     def type_text(self, text):
         self.keyboard()
-        run("xdotool", "type", "--delay", "20", "--", text)
+        self.x.type_text(text)
 
     @contextlib.contextmanager
     def other_tab(self):
@@ -87,5 +87,4 @@ class Driver(web.Driver):
 
     def close(self):
         super().close()
-        self.x_server.terminate()
-        self.x_server.wait()
+        self.x.close()
