@@ -190,17 +190,27 @@ class FrontEnd:
 
 class Layout:
     """Every control's place at one scale, as the layout tool works it out from the table:
-    window (x, y, width, height) on the screen, and boxes[name] (left, top, width, height) in
-    client pixels."""
+    the window's title; window (x, y, width, height) on the screen, and boxes[name] (left,
+    top, width, height) in client pixels."""
 
     def __init__(self, lines):
-        self.boxes = {}
+        self.boxes, self.title = {}, None
         for line in lines:
-            name, *numbers = line.split()
-            self.boxes[name] = tuple(map(int, numbers))
+            name, _, rest = line.partition(" ")
+            if name == "title":
+                self.title = rest
+            else:
+                self.boxes[name] = tuple(map(int, rest.split()))
         self.window = self.boxes.pop("window", None)
-        holds(len(self.boxes) == 32 and self.window, f"the layout tool gave {self.boxes}")
+        holds(len(self.boxes) == 32 and self.window and self.title,
+              f"the layout tool gave {self.title} {self.boxes}")
         self.name_at = {",".join(map(str, box)): name for name, box in self.boxes.items()}
+
+    @classmethod
+    def printed(cls, dpi):
+        """The layout at this many dots per inch, from the layout tool that
+        TRIMWISE_PRINT_LAYOUT names."""
+        return cls(run(os.environ["TRIMWISE_PRINT_LAYOUT"], str(dpi)).splitlines())
 
     def point(self, name, from_left=None):
         """A point inside a control: its middle, or so many pixels in from its left edge."""

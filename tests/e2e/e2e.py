@@ -42,7 +42,7 @@ class Kit:
 
         self.program, self.reader, self.prefix = (tool(f"TRIMWISE_{name}", False) for name in
                                                   ("PROGRAM", "BOX_READER", "WINE_PREFIX"))
-        self.layout_tool = tool("TRIMWISE_PRINT_LAYOUT")
+        tool("TRIMWISE_PRINT_LAYOUT")
         self.grabber = tool("TRIMWISE_GRAB_WINDOW")
         self.pointer_reader = tool("TRIMWISE_READ_POINTER", pointers)
         self.assets = Path(tool("TRIMWISE_ASSETS", pointers) or ".")
@@ -52,11 +52,6 @@ class Kit:
         self.scenarios = tomllib.loads((HERE / "scenarios.toml").read_text())
         self.tab_order = self.scenarios["tab_order"]
         self.pointer_pictures = sorted({picture for _, picture in self.scenarios["pointers"]})
-
-    def layout(self, dpi):
-        done = subprocess.run([self.layout_tool, str(dpi)], capture_output=True, text=True)
-        holds(done.returncode == 0, f"the layout tool failed: {done.stderr}")
-        return Layout(done.stdout.splitlines())
 
 
 class Harness:
@@ -70,7 +65,7 @@ class Harness:
 
     def use_scale(self, dpi):
         self.driver.set_scale(dpi)
-        self.dpi, self.driver.layout = dpi, self.kit.layout(dpi)
+        self.dpi, self.driver.layout = dpi, Layout.printed(dpi)
         self.layout = self.driver.layout
         print(f"-- at {dpi} dots per inch", flush=True)
 

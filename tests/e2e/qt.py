@@ -13,9 +13,6 @@ from gi.repository import Atspi, GLib
 from driver import Failure, holds, reading_from_places
 from x11 import XFrontEnd, run
 
-TITLE = "Trimwise V1.2"
-
-
 def find_application(pid, seconds):
     """The program's application on the bus, with time to register on a loaded machine.
     Nothing of it or of the desktop's list is cached, so every read asks afresh."""
@@ -64,12 +61,12 @@ def spelt(text):
             .replace("\t", "\\t"))
 
 
-def read_places(app):
-    """The window in the Windows box reader's lines (driver.reading_from_places)."""
+def read_places(app, title):
+    """The window titled so, in the Windows box reader's lines (driver.reading_from_places)."""
     windows = list(app)
-    main = [w for w in windows if w.getRole() == pyatspi.ROLE_FRAME and w.name == TITLE]
+    main = [w for w in windows if w.getRole() == pyatspi.ROLE_FRAME and w.name == title]
     if len(main) != 1:
-        raise Failure(f"no frame \"{TITLE}\" among {[(w.getRoleName(), w.name) for w in windows]}")
+        raise Failure(f"no frame \"{title}\" among {[(w.getRoleName(), w.name) for w in windows]}")
     left, top, _, _ = extents(main[0])
     lines, focus, selection = [], "none", None
     for control in descendants(main[0]):
@@ -128,13 +125,14 @@ def check_view(app, layout, names):
     named by the label to its left, and EXIT a push button that presses through its
     action, which ends the program."""
     window_x, window_y, _, _ = layout.window
+    title = layout.title
     places = {name: (window_x + x, window_y + y, width, height)
               for name, (x, y, width, height) in layout.boxes.items()}
     frames = [child for child in app if child.getRole() == pyatspi.ROLE_FRAME]
-    holds(len(frames) == 1 and frames[0].name == TITLE,
+    holds(len(frames) == 1 and frames[0].name == title,
           f"the application shows {[(child.getRoleName(), child.name) for child in app]}, "
-          f"not one frame named \"{TITLE}\"")
-    print(f"ok: the application is on the accessibility bus with one frame named \"{TITLE}\"")
+          f"not one frame named \"{title}\"")
+    print(f"ok: the application is on the accessibility bus with one frame named \"{title}\"")
 
     controls = list(descendants(frames[0]))
     labels = [c for c in controls if c.getRole() == pyatspi.ROLE_LABEL]
@@ -184,7 +182,7 @@ class Driver(XFrontEnd):
     def read(self):
         handle_events()
         try:
-            lines = read_places(self.app)
+            lines = read_places(self.app, self.layout.title)
         # A program that died fails the read: the bus answers with an error, or pyatspi
         # finds a child count of -1 for an application that no longer answers.
         except (GLib.Error, ValueError) as failure:

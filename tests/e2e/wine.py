@@ -10,7 +10,7 @@ import time
 from pathlib import Path
 
 from driver import Failure, holds, reading_from_places, run_locale
-from x11 import TITLE_PATTERN, XFrontEnd, run, wait_until
+from x11 import XFrontEnd, wait_until
 
 
 def quiet(*command):
@@ -81,9 +81,7 @@ class WineProgram(XFrontEnd):
 
     def find_window(self):
         # xdotool's search by name also lists the tooltip window, which has no name at all.
-        found = run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
-                    check=False).split()
-        return found[0] if found else None
+        return next(iter(self.titled()), None)
 
     def close(self):
         super().close()

@@ -12,8 +12,6 @@ from pathlib import Path
 
 from driver import FrontEnd, holds, run, run_locale, wait_until
 
-TITLE_PATTERN = r"^Trimwise V1\.2$"
-
 
 def icon_file_pictures(path):
     """The pictures of an icon file of palette bitmaps, as {(width, height): pixels}, each
@@ -109,10 +107,13 @@ class XFrontEnd(FrontEnd):
     def command(self):
         raise NotImplementedError
 
+    def titled(self, *search):
+        """The visible windows titled as the layout's window, that the search also finds."""
+        return run("xdotool", "search", "--onlyvisible", *search, "--name",
+                   f"^{re.escape(self.layout.title)}$", check=False).split()
+
     def find_window(self):
-        found = run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
-                    "--name", TITLE_PATTERN, check=False).split()
-        return found[0] if found else None
+        return next(iter(self.titled("--pid", str(self.process.pid))), None)
 
     def start(self, log):
         with open(log, "wb") as output:
@@ -121,7 +122,7 @@ class XFrontEnd(FrontEnd):
                                             env=os.environ | self.extra_env)
         found = []
         holds(wait_until(30, lambda: found.append(self.find_window()) or found[-1]),
-              f"the window \"Trimwise V1.2\" did not appear (log: {log})")
+              f"the window \"{self.layout.title}\" did not appear (log: {log})")
         self.window = found[-1]
         self.take_keyboard()
 
@@ -182,8 +183,7 @@ class XFrontEnd(FrontEnd):
 
     def message_is_owned(self):
         owner = f"0x{int(self.window):x}"
-        for other in run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
-                         check=False).split():
+        for other in self.titled():
             if other != self.window and run("xprop", "-id", other, "WM_TRANSIENT_FOR",
                                             check=False).split()[-1:] == [owner]:
                 return True
