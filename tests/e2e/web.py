@@ -19,7 +19,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from driver import Failure, FrontEnd, reading_from_places
+from driver import Control, Failure, FrontEnd, Shown
 from web_arrangement import DEVICES, arrangement_checks
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -51,11 +51,6 @@ return {controls, modal: dialog.open && dialog.matches(':modal'),
         title: dialog.open ? dialog.querySelector('div').textContent : null,
         elsewhere: document.activeElement !== document.body && !frame.contains(document.activeElement)};
 """
-
-
-def spelt(text):
-    return (text.replace("\\", "\\\\").replace("\n", "\\n").replace("\r", "\\r")
-            .replace("\t", "\\t"))
 
 
 # A picture's report as trimwise-grab-window gives it, worked out in the browser from the
@@ -289,26 +284,17 @@ class Page(FrontEnd):
             self.press("ctrl+c")
 
     # Reading the window back.
-    def read(self):
+    def shown(self):
         if self.status is not None:
             raise Failure("the page's program has ended")
         seen = self.script(READ_SCRIPT)
         if seen is None:
             raise Failure("the page shows no window")
-        lines, focus, selection = [], "other" if seen["elsewhere"] else "none", None
-        for control in seen["controls"]:
-            place = ",".join(str(n * self.ratio) for n in control["place"])
-            lines.append(f"{place} {spelt(control['text'])}")
-            if control["focused"]:
-                focus = place
-                if control["selection"]:
-                    selection = "%d,%d" % tuple(control["selection"])
-        active = "message" if seen["modal"] else "window"
-        lines += [f"focus={focus}", f"active={active}"]
-        lines += [f"selection={selection}"] if selection else []
-        lines += [f"message={seen['message']}"] if seen["message"] is not None else []
         self.title = seen["title"]
-        return reading_from_places(lines, self.layout, self.kit.tab_order)
+        return Shown([Control(tuple(n * self.ratio for n in c["place"]), c["text"], c["focused"],
+                              tuple(c["selection"]) if c["focused"] and c["selection"] else None)
+                      for c in seen["controls"]],
+                     "message" if seen["modal"] else "window", seen["message"], seen["elsewhere"])
 
     def client_area(self):
         rect = self.frame_rect()

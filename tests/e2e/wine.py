@@ -4,13 +4,17 @@ and WineProgram also serve the installer's and the DLL-search tests and the benc
 
 import contextlib
 import os
+import re
 import shutil
 import subprocess
 import time
 from pathlib import Path
 
-from driver import Failure, holds, reading_from_places, run_locale
+from driver import Control, Failure, Shown, holds, run_locale
 from x11 import XFrontEnd, wait_until
+
+SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+SAID = ("focus", "selection", "active", "message")
 
 
 def quiet(*command):
@@ -57,6 +61,21 @@ def set_dpi(dpi):
     """As a user sets the scale: the prefix's dots per inch, read as the server starts."""
     set_registry(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi))
     restart_server()
+
+
+def shown_in(lines):
+    """The box reader's answer to "read" (box_reader/read_boxes.cpp) as a Shown."""
+    said = dict(line.split("=", 1) for line in lines if line.split("=")[0] in SAID)
+    places = [line.partition(" ")[::2] for line in lines if line.split("=")[0] not in SAID]
+    focus = said.get("focus")
+    holds(all(re.fullmatch(r"-?\d+(,-?\d+){3}", place) for place, _ in places)
+          and focus in ("none", "other", *(place for place, _ in places)) and "active" in said,
+          f"the reader said: {lines}")
+    selection = tuple(map(int, said["selection"].split(","))) if "selection" in said else None
+    return Shown([Control(tuple(map(int, place.split(","))),
+                          re.sub(r"\\(.)", lambda m: SPELT[m.group(1)], text), place == focus,
+                          selection if place == focus else None) for place, text in places],
+                 said["active"], said.get("message"), focus == "other")
 
 
 class WineProgram(XFrontEnd):
@@ -145,12 +164,15 @@ class Driver(WineProgram):
             self.reader.wait()
             self.reader = None
 
+    def shown(self):
+        return shown_in(self.ask("read"))
+
     def read(self):
         """A window busy with a message box's coming up may miss the reader's time limit
         once; three misses in a row fail the read."""
         for attempt in range(3):
             try:
-                return reading_from_places(self.ask("read"), self.layout, self.kit.tab_order)
+                return super().read()
             except Failure:
                 if attempt == 2:
                     raise
