@@ -1,13 +1,12 @@
 """The page, build-web/trimwise.html, in a browser: keys, the mouse and touch as the
 browser's input pipeline delivers them from WebDriver actions, the boxes found by the names a
 screen reader hears and read back by their places in the window. Page holds all of it but
-the protocol; Driver is headless Chromium over ChromeDriver (webkit.py and firefox.py are
-the other engines)."""
+the protocol; SeleniumPage is the protocol for the engines that Selenium drives; Driver is
+headless Chromium over ChromeDriver (webkit.py and firefox.py are the other engines)."""
 
 import base64
 import contextlib
 import json
-import os
 import re
 import tempfile
 import time
@@ -19,12 +18,12 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from driver import Control, Failure, FrontEnd, Shown
+from driver import Control, Failure, FrontEnd, Shown, run_locale
 from web_arrangement import DEVICES, arrangement_checks
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", "--window-size=800,600"]
+                 "--disable-component-update", "--disable-sync"]
 
 # xdotool's key names as WebDriver actions spell the keys.
 KEYS = {"Tab": Keys.TAB, "Return": Keys.RETURN, "KP_Enter": Keys.ENTER, "Escape": Keys.ESCAPE,
@@ -129,12 +128,15 @@ class Page(FrontEnd):
 
     name = "trimwise-web"
     scales = (96, 192)
+    # The browser's window and its viewport on a desk, in CSS pixels: room for the window at
+    # its design size.
+    desk = (800, 600)
 
     def __init__(self, kit):
         super().__init__(kit)
         self.page = Path(kit.program).resolve()
         self.profile = tempfile.TemporaryDirectory()
-        self.locale = os.environ.get("TRIMWISE_LOCALE", "C.UTF-8")
+        self.locale = run_locale()
         self.launched = None
         self.ratio = 1
         self.mouse = (0, 0)
@@ -370,26 +372,8 @@ class Page(FrontEnd):
         harness.expect_exit("EXIT after starting again")
 
 
-class Driver(Page):
-    """Headless Chromium over ChromeDriver; WebKitGTK's MiniBrowser over WebKitWebDriver is
-    this driver started another way (webkit.py)."""
-
-    def launch(self):
-        self.open_browser()
-        self.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-            {"name": "prefers-color-scheme", "value": "dark" if self.dark else "light"}]})
-
-    def open_browser(self):
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        # The run's locale as the user's language: the browser's own, and the one it tells pages.
-        tag = language(self.locale)
-        for flag in BROWSER_FLAGS + [f"--user-data-dir={self.profile.name}/{self.ratio}",
-                                     f"--force-device-scale-factor={self.ratio}", f"--lang={tag}"]:
-            options.add_argument(flag)
-        options.add_experimental_option("prefs", {"intl.accept_languages": tag})
-        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
-        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+class SeleniumPage(Page):
+    """The page in an engine that Selenium drives over WebDriver: Chromium and WebKitGTK."""
 
     def quit(self):
         if self.launched is not None:
@@ -405,7 +389,6 @@ class Driver(Page):
         return self.browser.execute_async_script(body, *args)
 
     def open(self, url):
-        self.browser.get_log("performance")
         self.browser.get(url)
 
     def set_viewport(self, width, height):
@@ -427,12 +410,6 @@ class Driver(Page):
     def move_window(self, x, y):
         self.browser.set_window_rect(x=x, y=y)
 
-    def requests(self):
-        asked = [json.loads(entry["message"])["message"] for entry in
-                 self.browser.get_log("performance")]
-        return [m["params"]["request"]["url"] for m in asked
-                if m["method"] == "Network.requestWillBeSent"]
-
     @contextlib.contextmanager
     def other_tab(self):
         page = self.browser.current_window_handle
@@ -448,6 +425,35 @@ class Driver(Page):
         where = "dialog" if role == "dialog" else ".trimwise-window input, .trimwise-window button"
         return sum(e.accessible_name == name and e.aria_role == role for e in
                    self.browser.find_elements(By.CSS_SELECTOR, where))
+
+
+class Driver(SeleniumPage):
+    """Headless Chromium over ChromeDriver."""
+
+    def launch(self):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        # The run's locale as the user's language: the browser's own, and the one it tells pages.
+        tag = language(self.locale)
+        for flag in BROWSER_FLAGS + [f"--user-data-dir={self.profile.name}/{self.ratio}",
+                                     f"--force-device-scale-factor={self.ratio}", f"--lang={tag}",
+                                     "--window-size={},{}".format(*self.desk)]:
+            options.add_argument(flag)
+        options.add_experimental_option("prefs", {"intl.accept_languages": tag})
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+            {"name": "prefers-color-scheme", "value": "dark" if self.dark else "light"}]})
+
+    def open(self, url):
+        self.browser.get_log("performance")
+        super().open(url)
+
+    def requests(self):
+        asked = [json.loads(entry["message"])["message"] for entry in
+                 self.browser.get_log("performance")]
+        return [m["params"]["request"]["url"] for m in asked
+                if m["method"] == "Network.requestWillBeSent"]
 
     def own_checks(self):
         return [self.check_input_method, self.check_early_keys, *super().own_checks(),

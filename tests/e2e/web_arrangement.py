@@ -122,7 +122,7 @@ def check_worked_case(driver, harness, drawn, what):
 
 def check_devices(driver, harness, devices):
     """The window at its design size gives each control's text size; then each device."""
-    design = {c["row"]: c["text"] for c in on(driver, harness, "design", (800, 600), None,
+    design = {c["row"]: c["text"] for c in on(driver, harness, "design", driver.desk, None,
                                                False)["controls"]}
     driver.kill()
     try:
@@ -136,7 +136,7 @@ def check_devices(driver, harness, devices):
     finally:
         if any(ratio is not None for _, _, _, ratio, _ in devices):
             emulate(driver)
-        driver.set_viewport(800, 600)
+        driver.set_viewport(*driver.desk)
 
 
 def arrangement_checks(driver, devices=NARROW_WINDOW):

@@ -1,26 +1,25 @@
 """The page in WebKitGTK's MiniBrowser, the engine of every iPhone and iPad browser, over
-WebKitWebDriver on a private X server: the Chromium driver started another way. Keys come
-from the X server, as a person's do: WebKitWebDriver's own skip GTK's key bindings, so its
-Shift+Insert would paste nothing."""
+WebKitWebDriver on a private X server. Keys come from the X server, as a person's do:
+WebKitWebDriver's own skip GTK's key bindings, so its Shift+Insert would paste nothing."""
 
-import glob
 import contextlib
+import glob
 import inspect
 import os
 
 from selenium import webdriver
 from selenium.webdriver.webkitgtk.service import Service
 
-import web
-from x11 import PrivateX, run
+from driver import run
+from web import SeleniumPage
+from x11 import PrivateX
 
 # WebKitGTK keeps MiniBrowser in its folder under the architecture's library folder.
 MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
 
 
-class Driver(web.Driver):
+class Driver(SeleniumPage):
     name = "trimwise-webkit"
-    scales = (96, 192)
 
     def __init__(self, kit):
         super().__init__(kit)
@@ -42,7 +41,8 @@ class Driver(web.Driver):
             self.browser = webdriver.WebKitGTK(service=Service(driver), options=options)
         else:
             self.browser = webdriver.WebKitGTK(executable_path=driver, options=options)
-        self.browser.set_window_rect(width=800, height=600)
+        width, height = self.desk
+        self.browser.set_window_rect(width=width, height=height)
 
     def keyboard(self):
         """Gives the page's window the X keyboard focus, as a window manager would."""
@@ -69,21 +69,11 @@ class Driver(web.Driver):
         finally:
             self.elsewhere = False
 
-    def open(self, url):
-        self.browser.get(url)
-
     def requests(self):
         """WebDriver tells nothing of the network here: the page's own record of what it
         loaded, its navigation and every resource."""
         return self.script("return performance.getEntries().filter((e) =>"
                            " ['navigation', 'resource'].includes(e.entryType)).map((e) => e.name)")
-
-    def set_viewport(self, width, height):
-        bars = self.script("return [outerWidth - innerWidth, outerHeight - innerHeight]")
-        self.browser.set_window_size(width + bars[0], height + bars[1])
-
-    def own_checks(self):
-        return web.Page.own_checks(self)
 
     def close(self):
         super().close()
