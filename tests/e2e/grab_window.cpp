@@ -1,6 +1,8 @@
-// Saves one X window as a PNG and reports on chosen parts of it, so that the end-to-end run
-// keeps a picture of what the screen showed without any image tools.
+// Saves one X window, or a part of a picture file, as a PNG and reports on chosen parts of it,
+// so that the end-to-end run keeps a picture of what the screen showed without any image
+// tools, and judges every front end's picture alike:
 //   trimwise-grab-window <window-id> <file.png> [x,y | x,y,width,height | x,y,width,height,k ...]
+//   trimwise-grab-window <picture.png> <x,y,width,height> <file.png> [...]
 // Prints the picture's size as WIDTHxHEIGHT, then one line per part: for a point its colour
 // as #rrggbb; for a rectangle the colour of its darkest pixel (where its text is drawn); for a
 // rectangle with a block size k, "<blocks> <colours>": how many of its k x k blocks, counted
@@ -77,25 +79,29 @@ int main(int argc, char* argv[]) {
     const QStringList args = QGuiApplication::arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (args.size() < 3) {
-        err << "usage: trimwise-grab-window <window-id> <file.png> [x,y[,width,height[,k]] ...]\n";
+    bool isWindow = false;
+    const WId window = args.size() >= 3 ? args[1].toULongLong(&isWindow, 0) : 0;
+    const std::optional<Part> crop =
+        args.size() >= 4 && !isWindow ? partFrom(args[2]) : std::nullopt;
+    if (!isWindow && !crop) {
+        err << "usage: trimwise-grab-window <window-id> <file.png> [x,y[,width,height[,k]] ...]\n"
+               "       trimwise-grab-window <picture.png> <x,y,width,height> <file.png> [...]\n";
         return 2;
     }
-    bool idOk = false;
-    const WId window = args[1].toULongLong(&idOk, 0);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!idOk || screen == nullptr) {
-        err << "no window id or no screen\n";
-        return 2;
+    QImage image;
+    if (isWindow) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        image = screen == nullptr ? QImage() : screen->grabWindow(window).toImage();
+    } else if (const QImage picture(args[1]); picture.rect().contains(crop->area)) {
+        image = picture.copy(crop->area);
     }
-
-    const QImage image = screen->grabWindow(window).toImage();
-    if (image.isNull() || !image.save(args[2], "PNG")) {
-        err << "could not grab window " << args[1] << " into " << args[2] << '\n';
+    const qsizetype file = isWindow ? 2 : 3;
+    if (image.isNull() || !image.save(args[file], "PNG")) {
+        err << "could not grab " << args[1] << " into " << args[file] << '\n';
         return 1;
     }
     out << image.width() << 'x' << image.height() << '\n';
-    for (qsizetype i = 3; i < args.size(); ++i) {
+    for (qsizetype i = file + 1; i < args.size(); ++i) {
         const std::optional<Part> part = partFrom(args[i]);
         if (!part || part->area.isEmpty() || !image.rect().contains(part->area) ||
             part->block < 0) {

@@ -4,7 +4,6 @@ screen reader hears and read back by their places in the window. Page holds all 
 the protocol; SeleniumPage is the protocol for the engines that Selenium drives; Driver is
 headless Chromium over ChromeDriver (webkit.py and firefox.py are the other engines)."""
 
-import base64
 import contextlib
 import json
 import re
@@ -18,7 +17,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from driver import Control, Failure, FrontEnd, Shown, run_locale
+from driver import Control, Failure, FrontEnd, Shown, run, run_locale
 from web_arrangement import DEVICES, arrangement_checks
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -49,47 +48,6 @@ return {controls, modal: dialog.open && dialog.matches(':modal'),
         message: dialog.open ? dialog.querySelector('p').textContent : null,
         title: dialog.open ? dialog.querySelector('div').textContent : null,
         elsewhere: document.activeElement !== document.body && !frame.contains(document.activeElement)};
-"""
-
-
-# A picture's report as trimwise-grab-window gives it, worked out in the browser from the
-# part of the viewport's PNG that the window covers, with that part as a PNG: its size, then for a point its colour, for a rectangle its darkest colour (by lightness),
-# and for a rectangle with a block size the blocks that are not one colour and how many
-# colours it has.
-REPORT_SCRIPT = """
-const [png, [left, top, width, height], parts, done] = arguments;
-const image = new Image();
-image.onload = () => {
-  const canvas = document.createElement('canvas');
-  [canvas.width, canvas.height] = [width, height];
-  const context = canvas.getContext('2d');
-  context.drawImage(image, -left, -top);
-  const pixels = context.getImageData(0, 0, width, height).data;
-  const at = (x, y) => [...pixels.subarray((y * width + x) * 4, (y * width + x) * 4 + 3)];
-  const hex = (c) => '#' + c.map((v) => v.toString(16).padStart(2, '0')).join('');
-  const report = (part) => {
-    const [x, y, w, h, k] = part.split(',').map(Number);
-    if (w === undefined) { return hex(at(x, y)); }
-    const all = [];
-    for (let j = y; j < y + h; ++j) { for (let i = x; i < x + w; ++i) { all.push(at(i, j)); } }
-    const light = (c) => Math.max(...c) + Math.min(...c);
-    if (k === undefined) { return hex(all.reduce((a, b) => (light(b) < light(a) ? b : a))); }
-    let mixed = 0;
-    const colours = new Set();
-    for (let j = 0; j + k <= h; j += k) {
-      for (let i = 0; i + k <= w; i += k) {
-        const first = hex(at(x + i, y + j));
-        let uniform = true;
-        for (let b = 0; b < k * k; ++b) { uniform &&= hex(at(x + i + b % k, y + j + Math.floor(b / k))) === first; }
-        mixed += uniform ? 0 : 1;
-        colours.add(first);
-      }
-    }
-    return `${mixed} ${colours.size}`;
-  };
-  done([canvas.toDataURL('image/png'), `${width}x${height}`, ...parts.map(report)]);
-};
-image.src = 'data:image/png;base64,' + png;
 """
 
 
@@ -310,12 +268,15 @@ class Page(FrontEnd):
         return self.title == title and self.named(title, "dialog") == 1
 
     def grab(self, picture, parts):
+        """The window's part of the viewport, through the window grabber."""
         rect = self.frame_rect()
-        crop = [round(rect[side] * self.ratio) for side in ("left", "top", "width", "height")]
-        png = base64.b64encode(self.png()).decode()
-        cropped, *report = self.async_script(REPORT_SCRIPT, png, crop, list(parts))
-        Path(picture).write_bytes(base64.b64decode(cropped.split(",", 1)[1]))
-        return report
+        crop = ",".join(str(round(rect[side] * self.ratio))
+                        for side in ("left", "top", "width", "height"))
+        with tempfile.NamedTemporaryFile(suffix=".png") as viewport:
+            viewport.write(self.png())
+            viewport.flush()
+            return run(self.kit.grabber, "-platform", "offscreen", viewport.name, crop,
+                       str(picture), *parts).splitlines()
 
     def pointer_is(self, picture, dpi):
         """The cursor of what lies under the mouse: the page's cursor of that picture, for one
