@@ -16,6 +16,7 @@ TRIMWISE_READ_POINTER and TRIMWISE_ASSETS; the locale the program runs in, TRIMW
 check that does not hold.
 """
 
+import contextlib
 import importlib
 import os
 import subprocess
@@ -24,7 +25,7 @@ import time
 import tomllib
 from pathlib import Path
 
-from driver import Failure, Layout, expect_exit, holds, run_locale
+from driver import Failure, Layout, expect_exit, holds, run_locale, wait_until
 
 HERE = Path(__file__).resolve().parent
 DOUBLE_CLICK_S = 0.6
@@ -58,10 +59,11 @@ class Harness:
     """The steps and checks, written once for every front end."""
 
     def __init__(self, driver, kit):
+        """At the driver's first scale."""
         self.driver, self.kit, self.s = driver, kit, kit.scenarios
         self.boxes = self.s["inputs"] + self.s["results"]
-        self.dpi = driver.scales[0]
         self.last_click = (None, 0.0)
+        self.use_scale(driver.scales[0])
 
     def use_scale(self, dpi):
         self.driver.set_scale(dpi)
@@ -168,9 +170,8 @@ class Harness:
         self.driver.press("shift+Insert")
 
     def expect_message(self, what, text):
-        deadline = time.monotonic() + 10
-        while self.read().active != "message":
-            holds(time.monotonic() <= deadline, f"{what}: no message came up")
+        holds(wait_until(10, lambda: self.read().active == "message"),
+              f"{what}: no message came up")
         holds(self.last.message == text,
               f"{what}: the message says \"{self.last.message}\", not \"{text}\"")
         holds(self.driver.message_is_owned(), f"{what}: no message window owned by the window")
@@ -471,7 +472,6 @@ class Harness:
                 raise Failure(f"after a kill {what} passed")
 
     def run(self):
-        self.use_scale(self.driver.scales[0])
         self.start("run1")
         for check in (self.check_geometry, self.check_start_state, self.check_calculations,
                       self.save_screenshot, self.check_pointers, self.check_key_rules,
@@ -505,7 +505,6 @@ class Harness:
         spelt = {name.lower().replace("-", "") for name in known}
         holds(self.kit.locale.lower().replace("-", "") in spelt,
               f"the locale {self.kit.locale} is not generated; scripts/deps.sh test does it")
-        self.use_scale(self.driver.scales[0])
         self.start(self.kit.locale)
         self.check_typed_comma()
         self.mouse_away()
@@ -515,7 +514,6 @@ class Harness:
 
     def picture(self, file):
         """The window after the worked case, with the mouse away from the boxes."""
-        self.use_scale(self.driver.scales[0])
         self.start("picture")
         typed, results = self.s["worked_case"]
         self.check_calculations([("the worked case", typed, typed, results)])
@@ -526,26 +524,28 @@ class Harness:
         print(f"saved {file}")
 
 
+@contextlib.contextmanager
+def harness_of(module, artifacts, pointers=False):
+    """A Harness through the Driver of the module; the driver is closed after."""
+    kit = Kit(artifacts, pointers)
+    driver = importlib.import_module(module).Driver(kit)
+    try:
+        yield Harness(driver, kit)
+    finally:
+        driver.close()
+
+
 def main():
     if len(sys.argv) < 4 or sys.argv[3] not in ("run", "picture", "locale") or (
             sys.argv[3] == "picture") != (len(sys.argv) == 5):
         print(__doc__, file=sys.stderr)
         return 2
-    driver = None
     try:
-        kit = Kit(sys.argv[2], pointers=sys.argv[3] == "run")
-        driver = importlib.import_module(sys.argv[1]).Driver(kit)
-        harness = Harness(driver, kit)
-        if sys.argv[3] == "picture":
-            harness.picture(sys.argv[4])
-        else:
-            getattr(harness, sys.argv[3])()
+        with harness_of(sys.argv[1], sys.argv[2], pointers=sys.argv[3] == "run") as harness:
+            getattr(harness, sys.argv[3])(*sys.argv[4:])
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1
-    finally:
-        if driver is not None:
-            driver.close()
     print(f"e2e: all checks passed through {sys.argv[1]}; pictures in {sys.argv[2]}")
     return 0
 

@@ -8,7 +8,6 @@ import contextlib
 import json
 import re
 import tempfile
-import time
 from pathlib import Path
 
 from selenium import webdriver
@@ -17,7 +16,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from driver import Control, Failure, FrontEnd, Shown, run, run_locale
+from driver import Control, Failure, FrontEnd, Shown, holds, run, run_locale, wait_until
 from web_arrangement import DEVICES, arrangement_checks
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -126,17 +125,13 @@ class Page(FrontEnd):
         self.status = None
         self.place_window()
         self.check_requests(log)
-        self.places = self.names_by_place()
+        self.check_names()
 
     def state(self):
         return self.script("return document.documentElement.dataset.trimwise")
 
     def wait_for_state(self, state, seconds, failure):
-        deadline = time.monotonic() + seconds
-        while self.state() != state:
-            if time.monotonic() > deadline:
-                raise Failure(failure)
-            time.sleep(0.02)
+        holds(wait_until(seconds, lambda: self.state() == state), failure)
 
     def viewport_on_screen(self):
         """The viewport's corner on the screen: the window's, below the browser's bars."""
@@ -168,7 +163,7 @@ class Page(FrontEnd):
         if strays:
             raise Failure(f"the page asked for something of its own accord: {strays[0][:300]}")
 
-    def names_by_place(self):
+    def check_names(self):
         """Each box and the button by the name the browser's accessibility tree gives it."""
         want = {name: "textbox" for name in self.kit.scenarios["screen_reader_names"].values()}
         want["EXIT"] = "button"
@@ -178,21 +173,14 @@ class Page(FrontEnd):
         if set(found.values()) != {1} or controls != len(want):
             raise Failure(f"of {len(want)} controls known by name and role, the page has {found}"
                           f" among {controls} controls")
-        return want
 
     def running(self):
         return self.status is None and self.launched is not None and self.state() == "ready"
 
     def wait_exit(self, seconds=10.0):
-        if self.status is not None:
-            return self.status
-        deadline = time.monotonic() + seconds
-        while self.state() != "ended":
-            if time.monotonic() > deadline:
-                return None
-            time.sleep(0.02)
-        self.status = 0
-        return 0
+        if self.status is None and wait_until(seconds, lambda: self.state() == "ended"):
+            self.status = 0
+        return self.status
 
     def kill(self):
         self.open("about:blank")
@@ -295,11 +283,8 @@ class Page(FrontEnd):
             return True, ""
         return False, f"the cursor is {(shown or '')[:120]}"
 
-    def light_text_desktop(self):
-        return self.dark_scheme()
-
     @contextlib.contextmanager
-    def dark_scheme(self):
+    def light_text_desktop(self):
         self.dark = True
         try:
             yield

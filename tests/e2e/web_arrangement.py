@@ -15,6 +15,7 @@ import time
 from pathlib import Path
 
 from driver import holds
+from e2e import harness_of
 
 # What a finger needs: box text, label text, the height of boxes and buttons, in CSS pixels.
 FINGER = {"textbox": 16, "label": 14, "target": 44}
@@ -145,19 +146,11 @@ def arrangement_checks(driver, devices=NARROW_WINDOW):
 
 def picture(artifacts, file):
     """The 360-pixel phone after the worked case, at two device pixels to the CSS pixel."""
-    from e2e import Harness, Kit
-    from web import Driver
-    kit = Kit(artifacts, pointers=False)
-    driver = Driver(kit)
-    try:
-        harness = Harness(driver, kit)
-        harness.use_scale(driver.scales[0])
-        drawn = on(driver, harness, "phone-picture", (360, 740), 2, True)
-        check_worked_case(driver, harness, drawn, "the phone's picture")
-        driver.script("document.activeElement.blur()")
-        Path(file).write_bytes(driver.png())
-    finally:
-        driver.close()
+    with harness_of("web", artifacts) as harness:
+        drawn = on(harness.driver, harness, "phone-picture", (360, 740), 2, True)
+        check_worked_case(harness.driver, harness, drawn, "the phone's picture")
+        harness.driver.script("document.activeElement.blur()")
+        Path(file).write_bytes(harness.driver.png())
     print(f"saved {file}")
 
 
