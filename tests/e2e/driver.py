@@ -1,7 +1,19 @@
 """What the end-to-end harness asks of a front end. The harness (e2e.py) knows the scenarios
 and what to expect; a driver only knows how to start its program, how a person's keys and
-mouse reach it, and how to read the window back. A new front end is one new driver module
-in this folder that defines `Driver`, a subclass of FrontEnd, and nothing else.
+mouse reach it, and how to read the window back. A new front end is one driver module in
+this folder that defines `Driver`, a subclass of FrontEnd, and one line in the list of front
+ends in CMakeLists.txt.
+
+A driver reads the window as data, a Shown: each box's and the button's place, text, focus
+and selection, which window is active, and the message. FrontEnd.read() names the controls
+by their places in the layout, the same for every front end. Drivers build on:
+  x11.py  XFrontEnd, a program on a private X server (PrivateX: Xvfb, xdotool's keys and
+          mouse), for qt.py (with atspi.py, the Qt window over AT-SPI on any display) and
+          wine.py;
+  web.py  Page, the page in any engine; SeleniumPage, a Page over Selenium, for Chromium
+          (web.py) and WebKitGTK (webkit.py); firefox.py is a Page over WebDriver BiDi. The
+          page's own checks (web_*.py) also use browser_up, open, script, async_script,
+          perform, set_viewport, png and tap.
 
 Controls are named as in the layout table (Text1, Command1, ...). Points are in the
 window's client pixels at the scale the driver runs at. Keys are X keysym names as xdotool
