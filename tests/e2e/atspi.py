@@ -16,10 +16,16 @@ from driver import Control, Failure, Shown, holds, run
 
 def join_bus():
     """Qt joins the accessibility bus only when something asks for it, as Orca does by
-    running; the bus starts on demand, and Qt looks for it when it starts."""
+    running; the bus starts on demand, and Qt looks for it when it starts. The session bus
+    starts it with the run's own runtime folder (XDG_RUNTIME_DIR, which the display's driver
+    makes), as its socket lies there: in a folder that every run shares, the accessibility
+    bus of another run at the same time would take its place."""
     os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    run("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-        "org.a11y.Bus.GetAddress")
+    session = ("dbus-send", "--session", "--print-reply")
+    run(*session, "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+        "org.freedesktop.DBus.UpdateActivationEnvironment",
+        f"dict:string:string:XDG_RUNTIME_DIR,{os.environ['XDG_RUNTIME_DIR']}")
+    run(*session, "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
 
 
 def find_application(pid, seconds):
