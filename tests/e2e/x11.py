@@ -108,8 +108,8 @@ class XFrontEnd(FrontEnd):
         raise NotImplementedError
 
     def titled(self, *search):
-        """The visible windows titled as the layout's window, that the search also finds."""
-        return run("xdotool", "search", "--onlyvisible", *search, "--name",
+        """The visible windows titled as the layout's window that the search also finds."""
+        return run("xdotool", "search", "--all", "--onlyvisible", *search, "--name",
                    f"^{re.escape(self.layout.title)}$", check=False).split()
 
     def find_window(self):
