@@ -122,10 +122,6 @@ class Driver(WineProgram):
         # Room for the window at twice the design's scale.
         super().__init__(kit, kit.program, kit.prefix, screen="2048x1536")
 
-    def restart_server(self):
-        self.stop_reader()
-        restart_server()
-
     def set_scale(self, dpi):
         self.stop_reader()
         set_dpi(dpi)
@@ -189,7 +185,8 @@ class Driver(WineProgram):
     def set_text_colour(self, rgb):
         for name in ("ButtonText", "WindowText"):
             set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", rgb)
-        self.restart_server()
+        self.stop_reader()
+        restart_server()
 
     @contextlib.contextmanager
     def light_text_desktop(self):
