@@ -168,8 +168,13 @@ class XFrontEnd(FrontEnd):
         self.x.click(count)
 
     def put_clipboard(self, data):
+        """xclip takes the clipboard over from a process of its own, once it has returned:
+        the data is there when the clipboard gives it back."""
         subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=data, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        holds(wait_until(5, lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                                   capture_output=True).stdout == data),
+              f"the clipboard does not give back {data}")
         time.sleep(self.clipboard_settle)
 
     def client_area(self):
