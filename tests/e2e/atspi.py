@@ -57,10 +57,6 @@ def extents(accessible):
     return (box.x, box.y, box.width, box.height)
 
 
-def has_state(accessible, state):
-    return accessible.getState().contains(state)
-
-
 def descendants(accessible):
     for child in accessible:
         yield child
@@ -71,7 +67,7 @@ def control(accessible, left, top):
     """A text or push button as a Control, its place in the frame at (left, top)."""
     x, y, width, height = extents(accessible)
     text = accessible.queryText() if accessible.getRole() == pyatspi.ROLE_TEXT else None
-    focused, selection = has_state(accessible, pyatspi.STATE_FOCUSED), None
+    focused, selection = accessible.getState().contains(pyatspi.STATE_FOCUSED), None
     if focused and text is not None:
         caret = text.caretOffset
         selection = (tuple(text.getSelection(0)) if text.getNSelections() > 0
@@ -94,7 +90,7 @@ def shown(app, title):
                     if c.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON)]
         active, message, elsewhere = "other", None, False
         for other in windows:
-            if not has_state(other, pyatspi.STATE_ACTIVE):
+            if not other.getState().contains(pyatspi.STATE_ACTIVE):
                 continue
             if other == main[0]:
                 active = "window"

@@ -97,10 +97,8 @@ class Harness:
 
     def expect(self, what, expected, focus=None):
         """Waits for the window to show what only the action under test can bring about."""
-        deadline = time.monotonic() + 5
-        while mismatch := self.differs(expected, focus, fresh=True):
-            holds(time.monotonic() <= deadline, f"{what}: {mismatch}")
-            time.sleep(0.05)
+        holds(wait_until(5, lambda: not self.differs(expected, focus, fresh=True)),
+              f"{what}: {self.differs(expected, focus)}")
 
     def expect_focus(self, what, name):
         self.expect(what, {}, name)

@@ -23,9 +23,6 @@ class Qt:
         atspi.join_bus()
         self.app = None
 
-    def command(self):
-        return [str(self.kit.program)]
-
     def start(self, log):
         super().start(log)
         self.app = atspi.find_application(self.process.pid, seconds=30.0)

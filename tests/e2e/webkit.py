@@ -41,8 +41,7 @@ class Driver(SeleniumPage):
             self.browser = webdriver.WebKitGTK(service=Service(driver), options=options)
         else:
             self.browser = webdriver.WebKitGTK(executable_path=driver, options=options)
-        width, height = self.desk
-        self.browser.set_window_rect(width=width, height=height)
+        self.browser.set_window_size(*self.desk)
 
     def keyboard(self):
         """Gives the page's window the X keyboard focus, as a window manager would."""

@@ -75,11 +75,9 @@ class PrivateX:
     def mouse_to(self, x, y):
         run("xdotool", "mousemove", str(x), str(y))
 
-    def mouse_down(self):
-        run("xdotool", "mousedown", "1")
-
-    def mouse_up(self):
-        run("xdotool", "mouseup", "1")
+    def button(self, action):
+        """The left button's "mousedown" or "mouseup"."""
+        run("xdotool", action, "1")
 
     def click(self, count=1):
         run("xdotool", "click", "--repeat", str(count), "--delay", "60", "1")
@@ -87,7 +85,7 @@ class PrivateX:
 
 class XFrontEnd(FrontEnd):
     """What the X drivers share: a private X server, input, the clipboard, the window's
-    place, pictures and pointers. A subclass says how to start its program (command) and
+    place, pictures and pointers. A subclass may say how to start its program (command) and
     how to find its window."""
 
     def __init__(self, kit, screen="1024x768"):
@@ -105,7 +103,7 @@ class XFrontEnd(FrontEnd):
             os.environ.pop(name, None)
 
     def command(self):
-        raise NotImplementedError
+        return [str(self.kit.program)]
 
     def titled(self, *search):
         """The visible windows titled as the layout's window that the search also finds."""
@@ -159,10 +157,10 @@ class XFrontEnd(FrontEnd):
         self.x.mouse_to(left + x, top + y)
 
     def mouse_down(self):
-        self.x.mouse_down()
+        self.x.button("mousedown")
 
     def mouse_up(self):
-        self.x.mouse_up()
+        self.x.button("mouseup")
 
     def click(self, count=1):
         self.x.click(count)
