@@ -1,7 +1,19 @@
 """What the end-to-end harness asks of a front end. The harness (e2e.py) knows the scenarios
 and what to expect; a driver only knows how to start its program, how a person's keys and
-mouse reach it, and how to read the window back. A new front end is one new driver module
-in this folder that defines `Driver`, a subclass of FrontEnd, and nothing else.
+mouse reach it, and how to read the window back. A new front end is one driver module in
+this folder that defines `Driver`, a subclass of FrontEnd, and one line in the list of front
+ends in CMakeLists.txt.
+
+A driver reads the window as data, a Shown: each box's and the button's place, text, focus
+and selection, which window is active, and the message. FrontEnd.read() names the controls
+by their places in the layout, the same for every front end. Drivers build on:
+  x11.py  XFrontEnd, a program on a private X server (PrivateX: Xvfb, xdotool's keys and
+          mouse), for qt.py (with atspi.py, the Qt window over AT-SPI on any display) and
+          wine.py;
+  web.py  Page, the page in any engine; SeleniumPage, a Page over Selenium, for Chromium
+          (web.py) and WebKitGTK (webkit.py); firefox.py is a Page over WebDriver BiDi. The
+          page's own checks (web_*.py) also use browser_up, open, script, async_script,
+          perform, set_viewport, png and tap.
 
 Controls are named as in the layout table (Text1, Command1, ...). Points are in the
 window's client pixels at the scale the driver runs at. Keys are X keysym names as xdotool
@@ -10,11 +22,10 @@ Every method raises Failure when it cannot do its job; none turns "no answer" in
 """
 
 import os
-import re
+import subprocess
 import sys
-from dataclasses import dataclass, field
-
-SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+import time
+from dataclasses import dataclass
 
 
 def run_locale():
@@ -29,6 +40,23 @@ class Failure(Exception):
 def holds(condition, message):
     if not condition:
         raise Failure(message)
+
+
+def run(*command, check=True):
+    """A tool's standard output; a failing tool fails the step."""
+    done = subprocess.run(command, capture_output=True, text=True)
+    holds(not (check and done.returncode != 0),
+          f"{' '.join(command)} ended with {done.returncode}: {done.stderr.strip()}")
+    return done.stdout
+
+
+def wait_until(seconds, condition):
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.02)
+    return True
 
 
 def expect_exit(front_end, what, log):
@@ -53,17 +81,57 @@ def script(check, usage, count, most=None):
 
 
 @dataclass(frozen=True)
-class Reading:
-    """The window as read back once. boxes: the nine boxes' and EXIT's texts by name, each
-    found at its own place; focus: the focused control's name, "none" or "other"; selection:
-    (first, past last) in the focused box, else None; active: "window", "message" (a message
-    box that the window owns) or "other"; message: the message's text while one is up."""
+class Control:
+    """A box or the button as read: its place (left, top, width, height) in client pixels,
+    its text, whether it has the keyboard focus, and in a focused box the selection (first,
+    past last)."""
 
-    boxes: dict = field(default_factory=dict)
-    focus: str = "none"
+    place: tuple
+    text: str
+    focused: bool = False
     selection: tuple | None = None
-    active: str = "other"
+
+
+@dataclass(frozen=True)
+class Shown:
+    """The window as a driver reads it. controls: every box and button it shows, as Controls;
+    active: "window", "message" (a message box that the window owns) or "other"; message:
+    its text while one is up; focus_elsewhere: the focus is on none of the controls, but on
+    something (a message's button)."""
+
+    controls: list
+    active: str
     message: str | None = None
+    focus_elsewhere: bool = False
+
+
+@dataclass(frozen=True)
+class Reading:
+    """The window as read back once, its controls named. boxes: the nine boxes' and EXIT's
+    texts by name; focus: the focused control's name, "none" or "other"; selection in the
+    focused box, active and message as in Shown."""
+
+    boxes: dict
+    focus: str
+    selection: tuple | None
+    active: str
+    message: str | None
+
+
+def named(shown, layout, names):
+    """A Reading of what a driver read, each control named by its place in the layout. Every
+    one of the named controls must be at its place, and nothing at a place that the layout
+    has not."""
+    boxes, focus, selection = {}, "other" if shown.focus_elsewhere else "none", None
+    for control in shown.controls:
+        name = layout.name_at.get(control.place)
+        holds(name, f"the window shows a control at {control.place}, which the layout has not")
+        boxes[name] = control.text
+        if control.focused:
+            focus, selection = name, control.selection
+    missing = [name for name in names if name not in boxes]
+    holds(not missing, f"the window shows no control where {', '.join(missing)} belong")
+    return Reading(boxes, focus, selection, shown.active, shown.message)
 
 
 class FrontEnd:
@@ -139,6 +207,11 @@ class FrontEnd:
     def read(self):
         """The window as it stands: a Reading. Fails when the window does not answer, or a
         control is missing or at a place the layout has not."""
+        return named(self.shown(), self.layout, self.kit.tab_order)
+
+    def shown(self):
+        """The window as it stands, its controls by place: a Shown. Fails when the window does
+        not answer."""
         raise NotImplementedError
 
     def client_area(self):
@@ -177,17 +250,27 @@ class FrontEnd:
 
 class Layout:
     """Every control's place at one scale, as the layout tool works it out from the table:
-    window (x, y, width, height) on the screen, and boxes[name] (left, top, width, height) in
-    client pixels."""
+    the window's title; window (x, y, width, height) on the screen, and boxes[name] (left,
+    top, width, height) in client pixels."""
 
     def __init__(self, lines):
-        self.boxes = {}
+        self.boxes, self.title = {}, None
         for line in lines:
-            name, *numbers = line.split()
-            self.boxes[name] = tuple(map(int, numbers))
+            name, _, rest = line.partition(" ")
+            if name == "title":
+                self.title = rest
+            else:
+                self.boxes[name] = tuple(map(int, rest.split()))
         self.window = self.boxes.pop("window", None)
-        holds(len(self.boxes) == 32 and self.window, f"the layout tool gave {self.boxes}")
-        self.name_at = {",".join(map(str, box)): name for name, box in self.boxes.items()}
+        holds(len(self.boxes) == 32 and self.window and self.title,
+              f"the layout tool gave {self.title} {self.boxes}")
+        self.name_at = {box: name for name, box in self.boxes.items()}
+
+    @classmethod
+    def printed(cls, dpi):
+        """The layout at this many dots per inch, from the layout tool that
+        TRIMWISE_PRINT_LAYOUT names."""
+        return cls(run(os.environ["TRIMWISE_PRINT_LAYOUT"], str(dpi)).splitlines())
 
     def point(self, name, from_left=None):
         """A point inside a control: its middle, or so many pixels in from its left edge."""
@@ -196,30 +279,3 @@ class Layout:
 
     def area(self, name):
         return ",".join(map(str, self.boxes[name]))
-
-
-def reading_from_places(lines, layout, names):
-    """A Reading from lines that name each control by its place, as the Windows box reader
-    prints them (box_reader/read_boxes.cpp). Every one of the named controls must be at its
-    place, and nothing at a place that the layout has not."""
-    boxes, focus, selection, active, message = {}, None, None, None, None
-    for line in lines:
-        line = line.rstrip("\r")
-        key, _, value = line.partition("=")
-        if key == "focus":
-            focus = layout.name_at.get(value, value)
-        elif key == "selection":
-            selection = tuple(map(int, value.split(",")))
-        elif key == "active":
-            active = value
-        elif key == "message":
-            message = value
-        else:
-            place, _, text = line.partition(" ")
-            holds(place in layout.name_at,
-                  f"the window shows a control at {place}, which the layout has not")
-            boxes[layout.name_at[place]] = re.sub(r"\\(.)", lambda m: SPELT[m.group(1)], text)
-    missing = [name for name in names if name not in boxes]
-    holds(not missing, f"the window shows no control where {', '.join(missing)} belong")
-    holds(active and focus, f"the reader said nothing of the focus: {lines}")
-    return Reading(boxes, focus, selection, active, message)

@@ -92,9 +92,8 @@ class Driver(web.Page):
         self.send("session.subscribe", events=["network.beforeRequestSent"])
         self.context = self.send("browsingContext.getTree")["contexts"][0]["context"]
         self.window = self.send("browser.getClientWindows")["clientWindows"][0]["clientWindow"]
-        self.send("browser.setClientWindowState", clientWindow=self.window, state="normal",
-                  width=800, height=600)
-        self.set_viewport(800, 600)
+        self.move_window()
+        self.set_viewport(*self.desk)
 
     def quit(self):
         if self.launched is not None:
@@ -147,9 +146,11 @@ class Driver(web.Page):
         at = self.send("browser.getClientWindows")["clientWindows"][0]
         return at["x"], at["y"]
 
-    def move_window(self, x, y):
+    def move_window(self, *place):
+        """The window at the desk's size, at the place (x, y) if one is given."""
+        width, height = self.desk
         self.send("browser.setClientWindowState", clientWindow=self.window, state="normal",
-                  x=x, y=y, width=800, height=600)
+                  width=width, height=height, **dict(zip("xy", place)))
 
     def viewport_on_screen(self):
         x, y = self.script("return [mozInnerScreenX, mozInnerScreenY]")

@@ -1,8 +1,8 @@
-// Saves one X window as a PNG and reports on chosen parts of it, so that the end-to-end run
-// keeps a picture of what the screen showed without any image tools. In place of a window it
-// takes a picture that another tool has grabbed, such as a Wayland compositor's.
-//   trimwise-grab-window <window-id | grabbed.png> <file.png>
-//                        [x,y | x,y,width,height | x,y,width,height,k ...]
+// Saves one X window, or a part of a picture file, as a PNG and reports on chosen parts of it,
+// so that the end-to-end run keeps a picture of what the screen showed without any image
+// tools, and judges every front end's picture alike:
+//   trimwise-grab-window <window-id> <file.png> [x,y | x,y,width,height | x,y,width,height,k ...]
+//   trimwise-grab-window <picture.png> <x,y,width,height> <file.png> [...]
 // Prints the picture's size as WIDTHxHEIGHT, then one line per part: for a point its colour
 // as #rrggbb; for a rectangle the colour of its darkest pixel (where its text is drawn); for a
 // rectangle with a block size k, "<blocks> <colours>": how many of its k x k blocks, counted
@@ -79,27 +79,29 @@ int main(int argc, char* argv[]) {
     const QStringList args = QGuiApplication::arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (args.size() < 3) {
-        err << "usage: trimwise-grab-window <window-id | grabbed.png> <file.png> "
-               "[x,y[,width,height[,k]] ...]\n";
+    bool isWindow = false;
+    const WId window = args.size() >= 3 ? args[1].toULongLong(&isWindow, 0) : 0;
+    const std::optional<Part> crop =
+        args.size() >= 4 && !isWindow ? partFrom(args[2]) : std::nullopt;
+    if (!isWindow && !crop) {
+        err << "usage: trimwise-grab-window <window-id> <file.png> [x,y[,width,height[,k]] ...]\n"
+               "       trimwise-grab-window <picture.png> <x,y,width,height> <file.png> [...]\n";
         return 2;
     }
-    bool idOk = false;
-    const WId window = args[1].toULongLong(&idOk, 0);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!idOk && !args[1].endsWith(QLatin1String(".png"))) {
-        err << "neither a window id nor a picture: " << args[1] << '\n';
-        return 2;
+    QImage image;
+    if (isWindow) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        image = screen == nullptr ? QImage() : screen->grabWindow(window).toImage();
+    } else if (const QImage picture(args[1]); picture.rect().contains(crop->area)) {
+        image = picture.copy(crop->area);
     }
-
-    const QImage image =
-        idOk && screen != nullptr ? screen->grabWindow(window).toImage() : QImage(args[1], "PNG");
-    if (image.isNull() || !image.save(args[2], "PNG")) {
-        err << "could not grab window " << args[1] << " into " << args[2] << '\n';
+    const qsizetype file = isWindow ? 2 : 3;
+    if (image.isNull() || !image.save(args[file], "PNG")) {
+        err << "could not grab " << args[1] << " into " << args[file] << '\n';
         return 1;
     }
     out << image.width() << 'x' << image.height() << '\n';
-    for (qsizetype i = 3; i < args.size(); ++i) {
+    for (qsizetype i = file + 1; i < args.size(); ++i) {
         const std::optional<Part> part = partFrom(args[i]);
         if (!part || part->area.isEmpty() || !image.rect().contains(part->area) ||
             part->block < 0) {

@@ -7,10 +7,12 @@ person may, to where each scale puts its pixels on whole screen pixels.
 sway refuses to run as root, so a root run starts it as an unprivileged user, in a runtime
 folder of its own that root can still reach; the program and every tool stay the caller's."""
 
+import dataclasses
 import json
 import math
 import os
 import pwd
+import re
 import shutil
 import subprocess
 import tempfile
@@ -20,12 +22,11 @@ from pathlib import Path
 from gi.repository import Gio, GLib
 from PIL import Image, ImageChops
 
-from driver import Failure, FrontEnd, holds, run_locale
-from qt import (TITLE, check_view, find_application, handle_events, open_accessibility_bus,
-                read_places, tip_shown)
-from driver import reading_from_places
+import atspi
+from driver import FrontEnd, holds, run, run_locale, wait_until
+from qt import Qt
 from wayland_seat import Seat
-from x11 import private_display, run, wait_until
+from x11 import PrivateX
 
 # The output's size in the layout's pixels at every scale, with room for the window at twice
 # the design's scale.
@@ -116,10 +117,11 @@ class Sway:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-class Driver(FrontEnd):
-    name = "trimwise-wayland"
-    # Pointers and pictures are drawn by the compositor's screen copy, with the run's own
-    # tools; the program's window is placed by the compositor.
+class Wayland(FrontEnd):
+    """A program on a headless sway of the run's own: its input, the clipboard, the window's
+    place, pictures and pointers. The program is the kit's, started as self.process."""
+
+    # The compositor places the window.
     places_window = False
 
     def __init__(self, kit):
@@ -130,10 +132,9 @@ class Driver(FrontEnd):
         self.scales = (96, 192, 120, 144) if self.seat.offers("wp_fractional_scale_manager_v1") \
             else (96, 192)
         self.runtime = tempfile.TemporaryDirectory()
-        self.process, self.app, self.extra_env = None, None, {}
+        os.environ["XDG_RUNTIME_DIR"] = self.runtime.name
+        self.process, self.extra_env = None, {}
         self.pictures = Path(self.runtime.name)
-        os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        open_accessibility_bus(self.runtime.name)
 
     def physical_screen(self):
         return tuple(round(side * self.sway.scale) for side in SCREEN)
@@ -158,16 +159,16 @@ class Driver(FrontEnd):
                                             stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
                                             env=self.environment())
         holds(wait_until(30, lambda: self.view() is not None),
-              f"the window \"{TITLE}\" did not appear (log: {log})")
+              f"the window \"{self.layout.title}\" did not appear (log: {log})")
         self.sway.message(f"[pid={self.process.pid}]", "move", "position", *map(str, PLACE))
         holds(wait_until(5, lambda: (self.view()["rect"]["x"], self.view()["rect"]["y"]) == PLACE),
               f"the window did not move to {PLACE}")
-        self.app = find_application(self.process.pid, seconds=30.0)
 
     def view(self):
         """The main window's view, once it is on the output."""
-        views = [v for v in self.sway.windows(self.process.pid) if v.get("name") == TITLE
-                 and v.get("visible")] if self.running() else []
+        views = [v for v in self.sway.windows(self.process.pid)
+                 if v.get("name") == self.layout.title and v.get("visible")] \
+            if self.running() else []
         return views[0] if views else None
 
     def running(self):
@@ -232,38 +233,12 @@ class Driver(FrontEnd):
             said.seek(0)
             holds(done.returncode == 0, f"wl-copy: {said.read().decode().strip()}")
 
-    # Reading the window back.
-    def read(self):
-        handle_events()
-        try:
-            lines = read_places(self.app)
-        except Exception as failure:  # pyatspi's and GLib's errors alike
-            raise Failure(f"the window did not answer over AT-SPI: {failure}") from failure
-        return reading_from_places([self.in_output_pixels(line) for line in lines],
-                                   self.layout, self.kit.tab_order)
-
     def in_output_place(self, place):
         """AT-SPI tells places in the layout's pixels; the layout at this scale has them in
         the output's, each edge rounded by itself, halves up."""
         x, y, width, height = place
         edges = [math.floor(v * self.sway.scale + 0.5) for v in (x, y, x + width, y + height)]
         return edges[0], edges[1], edges[2] - edges[0], edges[3] - edges[1]
-
-    def in_output_pixels(self, line):
-        """A line of the reading with its place in the output's pixels."""
-        def scaled(place):
-            return ",".join(map(str, self.in_output_place(tuple(map(int, place.split(","))))))
-
-        if line.startswith("focus="):
-            place = line.partition("=")[2]
-            return f"focus={scaled(place)}" if place.count(",") == 3 else line
-        place, space, text = line.partition(" ")
-        if "=" in place or place.count(",") != 3:
-            return line
-        return scaled(place) + space + text
-
-    def tip_shown(self):
-        return tip_shown(self.app)
 
     def client_area(self):
         """In the output's pixels, each edge rounded by itself, halves up, as the layout has
@@ -277,7 +252,7 @@ class Driver(FrontEnd):
         """The message is a view of its own, titled as the window, that the compositor keeps
         over the window: sway floats a window's child over it."""
         views = self.sway.windows(self.process.pid)
-        messages = [v for v in views if v.get("name") == TITLE and v.get("focused")]
+        messages = [v for v in views if v.get("name") == self.layout.title and v.get("focused")]
         return len(views) == 2 and len(messages) == 1
 
     def grab(self, picture, parts):
@@ -297,10 +272,9 @@ class Driver(FrontEnd):
             return len(shots) > 1 and shots[-1] == shots[-2]
 
         holds(wait_until(10, steady), "the window's picture did not settle")
-        whole = self.pictures / "output.png"
-        with Image.open(self.pictures / f"output{(len(shots) - 1) % 2}.png") as shot:
-            shot.crop((0, 0, *self.client_area()[2:])).save(whole)
-        done = subprocess.run([self.kit.grabber, str(whole), str(picture), *parts],
+        shot = self.pictures / f"output{(len(shots) - 1) % 2}.png"
+        area = "0,0,{},{}".format(*self.client_area()[2:])
+        done = subprocess.run([self.kit.grabber, str(shot), area, str(picture), *parts],
                               env=os.environ | {"QT_QPA_PLATFORM": "offscreen"},
                               capture_output=True, text=True)
         holds(done.returncode == 0, f"the picture's report: {done.stderr.strip()}")
@@ -321,17 +295,27 @@ class Driver(FrontEnd):
                               capture_output=True, text=True)
         return done.returncode == 0, (done.stdout + done.stderr).strip()
 
-    # What only a Wayland run shows.
-    def own_checks(self):
-        return [self.check_screen_reader_view, self.check_app_id, self.check_no_larger_state,
-                self.check_scale_change, self.check_same_pixels_as_x11, self.check_no_display,
-                self.check_gnome]
 
-    def check_screen_reader_view(self, harness):
-        harness.start("screen-reader")
-        check_view(self.app, self.layout, self.kit.scenarios["screen_reader_names"],
-                   self.in_output_place)
-        harness.expect_exit("EXIT pressed through AT-SPI")
+class Driver(Qt, Wayland):
+    """The Qt program as a native Wayland client, read over AT-SPI as on X."""
+
+    name = "trimwise-wayland"
+
+    def in_layout(self, place):
+        """AT-SPI tells places in the layout's pixels; the layout at this scale has them in
+        the output's, each edge rounded by itself, halves up."""
+        return self.in_output_place(place)
+
+    def shown(self):
+        shown = super().shown()
+        return dataclasses.replace(shown, controls=[
+            dataclasses.replace(control, place=self.in_layout(control.place))
+            for control in shown.controls])
+
+    def own_checks(self):
+        return [*super().own_checks(), self.check_app_id, self.check_no_larger_state,
+                self.check_scale_change, self.check_same_pixels_as_x11,
+                self.check_without_wayland, self.check_gnome]
 
     def check_app_id(self, harness):
         """The desktop finds the window's entry, and with it the name and icon it shows, by the
@@ -392,26 +376,25 @@ class Driver(FrontEnd):
 
     def check_same_pixels_as_x11(self, harness):
         """At every scale the window's pixels are those of the X11 window at that scale."""
-        server = private_display(screen="2048x1536")
+        server = PrivateX(screen="2048x1536")
         try:
             for dpi in self.scales:
                 mine = self.picture_at(harness, dpi, f"{dpi}dpi-start")
                 theirs = harness.kit.artifacts / f"{self.name}-x11-{dpi}dpi.png"
-                x11_picture(self.kit, scale_of(dpi), theirs)
+                x11_picture(self.kit, self.layout.title, scale_of(dpi), theirs)
                 apart = pixels_apart(mine, theirs)
                 holds(apart == 0, f"at {dpi} dots per inch the window differs from the X11 "
                       f"window's in {apart} pixels")
                 print(f"ok: at {dpi} dots per inch the window's pixels are the X11 window's")
         finally:
-            server.terminate()
-            server.wait()
+            server.close()
             os.environ.pop("DISPLAY", None)
 
-    def check_no_display(self, harness):
+    def check_without_wayland(self, harness):
         """What the program says, or does, where Wayland cannot serve it: a display that answers
         without Qt's Wayland plugin, a WAYLAND_DISPLAY that names no socket beside a working
         DISPLAY, and the same where QT_QPA_PLATFORM asks for Wayland alone."""
-        server = private_display()
+        server = PrivateX()
         try:
             bare = {k: v for k, v in self.environment().items() if k != "DISPLAY"}
             no_plugin = without_wayland_plugin(self.kit.program, self.pictures / "no-plugin")
@@ -446,8 +429,7 @@ class Driver(FrontEnd):
             print("ok: a WAYLAND_DISPLAY of no socket beside a working DISPLAY: the window opens "
                   "through X11")
         finally:
-            server.terminate()
-            server.wait()
+            server.close()
             os.environ.pop("DISPLAY", None)
 
     def check_gnome(self, harness):
@@ -472,9 +454,10 @@ class Driver(FrontEnd):
                                                stdin=subprocess.DEVNULL, stdout=output,
                                                stderr=subprocess.STDOUT)
                 try:
-                    app = find_application(program.pid, seconds=30.0)
-                    holds(wait_until(10, lambda: any(w.name == TITLE for w in app)),
-                          f"under mutter no window \"{TITLE}\"")
+                    app = atspi.find_application(program.pid, seconds=30.0)
+                    title = self.layout.title
+                    holds(wait_until(10, lambda: any(w.name == title for w in app)),
+                          f"under mutter no window \"{title}\"")
                     # A whole scale for the window's buffer, or the fraction in 120ths that
                     # mutter tells a client that takes fractions.
                     drawn = (f"set_buffer_scale({scale})", f"preferred_scale({120 * scale})")
@@ -504,7 +487,7 @@ def pixels_apart(first, second):
         return sum(1 for pixel in difference.getdata() if pixel != (0, 0, 0))
 
 
-def x11_picture(kit, scale, file):
+def x11_picture(kit, title, scale, file):
     """The program on the X server that DISPLAY names, at that QT_SCALE_FACTOR, with the
     keyboard and the mouse away, saved once two pictures in a row agree."""
     env = os.environ | {"QT_QPA_PLATFORM": "xcb", "QT_SCALE_FACTOR": f"{scale:g}"}
@@ -514,8 +497,8 @@ def x11_picture(kit, scale, file):
     try:
         found = []
         holds(wait_until(30, lambda: found.extend(run(
-            "xdotool", "search", "--onlyvisible", "--pid", str(program.pid),
-            "--name", "^Trimwise V1\\.2$", check=False).split()) or found),
+            "xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.pid),
+            "--name", f"^{re.escape(title)}$", check=False).split()) or found),
               "the X11 window did not appear")
         run("xdotool", "windowfocus", "--sync", found[0])
         run("xdotool", "mousemove", "0", "0")

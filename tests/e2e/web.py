@@ -1,16 +1,13 @@
 """The page, build-web/trimwise.html, in a browser: keys, the mouse and touch as the
 browser's input pipeline delivers them from WebDriver actions, the boxes found by the names a
 screen reader hears and read back by their places in the window. Page holds all of it but
-the protocol; Driver is headless Chromium over ChromeDriver (webkit.py and firefox.py are
-the other engines)."""
+the protocol; SeleniumPage is the protocol for the engines that Selenium drives; Driver is
+headless Chromium over ChromeDriver (webkit.py and firefox.py are the other engines)."""
 
-import base64
 import contextlib
 import json
-import os
 import re
 import tempfile
-import time
 from pathlib import Path
 
 from selenium import webdriver
@@ -19,12 +16,12 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from driver import Failure, FrontEnd, reading_from_places
+from driver import Control, Failure, FrontEnd, Shown, holds, run, run_locale, wait_until
 from web_arrangement import DEVICES, arrangement_checks
 
 BROWSER_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", "--window-size=800,600"]
+                 "--disable-component-update", "--disable-sync"]
 
 # xdotool's key names as WebDriver actions spell the keys.
 KEYS = {"Tab": Keys.TAB, "Return": Keys.RETURN, "KP_Enter": Keys.ENTER, "Escape": Keys.ESCAPE,
@@ -50,52 +47,6 @@ return {controls, modal: dialog.open && dialog.matches(':modal'),
         message: dialog.open ? dialog.querySelector('p').textContent : null,
         title: dialog.open ? dialog.querySelector('div').textContent : null,
         elsewhere: document.activeElement !== document.body && !frame.contains(document.activeElement)};
-"""
-
-
-def spelt(text):
-    return (text.replace("\\", "\\\\").replace("\n", "\\n").replace("\r", "\\r")
-            .replace("\t", "\\t"))
-
-
-# A picture's report as trimwise-grab-window gives it, worked out in the browser from the
-# part of the viewport's PNG that the window covers, with that part as a PNG: its size, then for a point its colour, for a rectangle its darkest colour (by lightness),
-# and for a rectangle with a block size the blocks that are not one colour and how many
-# colours it has.
-REPORT_SCRIPT = """
-const [png, [left, top, width, height], parts, done] = arguments;
-const image = new Image();
-image.onload = () => {
-  const canvas = document.createElement('canvas');
-  [canvas.width, canvas.height] = [width, height];
-  const context = canvas.getContext('2d');
-  context.drawImage(image, -left, -top);
-  const pixels = context.getImageData(0, 0, width, height).data;
-  const at = (x, y) => [...pixels.subarray((y * width + x) * 4, (y * width + x) * 4 + 3)];
-  const hex = (c) => '#' + c.map((v) => v.toString(16).padStart(2, '0')).join('');
-  const report = (part) => {
-    const [x, y, w, h, k] = part.split(',').map(Number);
-    if (w === undefined) { return hex(at(x, y)); }
-    const all = [];
-    for (let j = y; j < y + h; ++j) { for (let i = x; i < x + w; ++i) { all.push(at(i, j)); } }
-    const light = (c) => Math.max(...c) + Math.min(...c);
-    if (k === undefined) { return hex(all.reduce((a, b) => (light(b) < light(a) ? b : a))); }
-    let mixed = 0;
-    const colours = new Set();
-    for (let j = 0; j + k <= h; j += k) {
-      for (let i = 0; i + k <= w; i += k) {
-        const first = hex(at(x + i, y + j));
-        let uniform = true;
-        for (let b = 0; b < k * k; ++b) { uniform &&= hex(at(x + i + b % k, y + j + Math.floor(b / k))) === first; }
-        mixed += uniform ? 0 : 1;
-        colours.add(first);
-      }
-    }
-    return `${mixed} ${colours.size}`;
-  };
-  done([canvas.toDataURL('image/png'), `${width}x${height}`, ...parts.map(report)]);
-};
-image.src = 'data:image/png;base64,' + png;
 """
 
 
@@ -134,12 +85,15 @@ class Page(FrontEnd):
 
     name = "trimwise-web"
     scales = (96, 192)
+    # The browser's window and its viewport on a desk, in CSS pixels: room for the window at
+    # its design size.
+    desk = (800, 600)
 
     def __init__(self, kit):
         super().__init__(kit)
         self.page = Path(kit.program).resolve()
         self.profile = tempfile.TemporaryDirectory()
-        self.locale = os.environ.get("TRIMWISE_LOCALE", "C.UTF-8")
+        self.locale = run_locale()
         self.launched = None
         self.ratio = 1
         self.mouse = (0, 0)
@@ -171,17 +125,13 @@ class Page(FrontEnd):
         self.status = None
         self.place_window()
         self.check_requests(log)
-        self.places = self.names_by_place()
+        self.check_names()
 
     def state(self):
         return self.script("return document.documentElement.dataset.trimwise")
 
     def wait_for_state(self, state, seconds, failure):
-        deadline = time.monotonic() + seconds
-        while self.state() != state:
-            if time.monotonic() > deadline:
-                raise Failure(failure)
-            time.sleep(0.02)
+        holds(wait_until(seconds, lambda: self.state() == state), failure)
 
     def viewport_on_screen(self):
         """The viewport's corner on the screen: the window's, below the browser's bars."""
@@ -213,7 +163,7 @@ class Page(FrontEnd):
         if strays:
             raise Failure(f"the page asked for something of its own accord: {strays[0][:300]}")
 
-    def names_by_place(self):
+    def check_names(self):
         """Each box and the button by the name the browser's accessibility tree gives it."""
         want = {name: "textbox" for name in self.kit.scenarios["screen_reader_names"].values()}
         want["EXIT"] = "button"
@@ -223,21 +173,14 @@ class Page(FrontEnd):
         if set(found.values()) != {1} or controls != len(want):
             raise Failure(f"of {len(want)} controls known by name and role, the page has {found}"
                           f" among {controls} controls")
-        return want
 
     def running(self):
         return self.status is None and self.launched is not None and self.state() == "ready"
 
     def wait_exit(self, seconds=10.0):
-        if self.status is not None:
-            return self.status
-        deadline = time.monotonic() + seconds
-        while self.state() != "ended":
-            if time.monotonic() > deadline:
-                return None
-            time.sleep(0.02)
-        self.status = 0
-        return 0
+        if self.status is None and wait_until(seconds, lambda: self.state() == "ended"):
+            self.status = 0
+        return self.status
 
     def kill(self):
         self.open("about:blank")
@@ -289,26 +232,17 @@ class Page(FrontEnd):
             self.press("ctrl+c")
 
     # Reading the window back.
-    def read(self):
+    def shown(self):
         if self.status is not None:
             raise Failure("the page's program has ended")
         seen = self.script(READ_SCRIPT)
         if seen is None:
             raise Failure("the page shows no window")
-        lines, focus, selection = [], "other" if seen["elsewhere"] else "none", None
-        for control in seen["controls"]:
-            place = ",".join(str(n * self.ratio) for n in control["place"])
-            lines.append(f"{place} {spelt(control['text'])}")
-            if control["focused"]:
-                focus = place
-                if control["selection"]:
-                    selection = "%d,%d" % tuple(control["selection"])
-        active = "message" if seen["modal"] else "window"
-        lines += [f"focus={focus}", f"active={active}"]
-        lines += [f"selection={selection}"] if selection else []
-        lines += [f"message={seen['message']}"] if seen["message"] is not None else []
         self.title = seen["title"]
-        return reading_from_places(lines, self.layout, self.kit.tab_order)
+        return Shown([Control(tuple(n * self.ratio for n in c["place"]), c["text"], c["focused"],
+                              tuple(c["selection"]) if c["focused"] and c["selection"] else None)
+                      for c in seen["controls"]],
+                     "message" if seen["modal"] else "window", seen["message"], seen["elsewhere"])
 
     def client_area(self):
         rect = self.frame_rect()
@@ -322,12 +256,15 @@ class Page(FrontEnd):
         return self.title == title and self.named(title, "dialog") == 1
 
     def grab(self, picture, parts):
+        """The window's part of the viewport, through the window grabber."""
         rect = self.frame_rect()
-        crop = [round(rect[side] * self.ratio) for side in ("left", "top", "width", "height")]
-        png = base64.b64encode(self.png()).decode()
-        cropped, *report = self.async_script(REPORT_SCRIPT, png, crop, list(parts))
-        Path(picture).write_bytes(base64.b64decode(cropped.split(",", 1)[1]))
-        return report
+        crop = ",".join(str(round(rect[side] * self.ratio))
+                        for side in ("left", "top", "width", "height"))
+        with tempfile.NamedTemporaryFile(suffix=".png") as viewport:
+            viewport.write(self.png())
+            viewport.flush()
+            return run(self.kit.grabber, "-platform", "offscreen", viewport.name, crop,
+                       str(picture), *parts).splitlines()
 
     def pointer_is(self, picture, dpi):
         """The cursor of what lies under the mouse: the page's cursor of that picture, for one
@@ -346,11 +283,8 @@ class Page(FrontEnd):
             return True, ""
         return False, f"the cursor is {(shown or '')[:120]}"
 
-    def light_text_desktop(self):
-        return self.dark_scheme()
-
     @contextlib.contextmanager
-    def dark_scheme(self):
+    def light_text_desktop(self):
         self.dark = True
         try:
             yield
@@ -384,26 +318,8 @@ class Page(FrontEnd):
         harness.expect_exit("EXIT after starting again")
 
 
-class Driver(Page):
-    """Headless Chromium over ChromeDriver; WebKitGTK's MiniBrowser over WebKitWebDriver is
-    this driver started another way (webkit.py)."""
-
-    def launch(self):
-        self.open_browser()
-        self.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-            {"name": "prefers-color-scheme", "value": "dark" if self.dark else "light"}]})
-
-    def open_browser(self):
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        # The run's locale as the user's language: the browser's own, and the one it tells pages.
-        tag = language(self.locale)
-        for flag in BROWSER_FLAGS + [f"--user-data-dir={self.profile.name}/{self.ratio}",
-                                     f"--force-device-scale-factor={self.ratio}", f"--lang={tag}"]:
-            options.add_argument(flag)
-        options.add_experimental_option("prefs", {"intl.accept_languages": tag})
-        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
-        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+class SeleniumPage(Page):
+    """The page in an engine that Selenium drives over WebDriver: Chromium and WebKitGTK."""
 
     def quit(self):
         if self.launched is not None:
@@ -419,7 +335,6 @@ class Driver(Page):
         return self.browser.execute_async_script(body, *args)
 
     def open(self, url):
-        self.browser.get_log("performance")
         self.browser.get(url)
 
     def set_viewport(self, width, height):
@@ -441,12 +356,6 @@ class Driver(Page):
     def move_window(self, x, y):
         self.browser.set_window_rect(x=x, y=y)
 
-    def requests(self):
-        asked = [json.loads(entry["message"])["message"] for entry in
-                 self.browser.get_log("performance")]
-        return [m["params"]["request"]["url"] for m in asked
-                if m["method"] == "Network.requestWillBeSent"]
-
     @contextlib.contextmanager
     def other_tab(self):
         page = self.browser.current_window_handle
@@ -462,6 +371,35 @@ class Driver(Page):
         where = "dialog" if role == "dialog" else ".trimwise-window input, .trimwise-window button"
         return sum(e.accessible_name == name and e.aria_role == role for e in
                    self.browser.find_elements(By.CSS_SELECTOR, where))
+
+
+class Driver(SeleniumPage):
+    """Headless Chromium over ChromeDriver."""
+
+    def launch(self):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        # The run's locale as the user's language: the browser's own, and the one it tells pages.
+        tag = language(self.locale)
+        for flag in BROWSER_FLAGS + [f"--user-data-dir={self.profile.name}/{self.ratio}",
+                                     f"--force-device-scale-factor={self.ratio}", f"--lang={tag}",
+                                     "--window-size={},{}".format(*self.desk)]:
+            options.add_argument(flag)
+        options.add_experimental_option("prefs", {"intl.accept_languages": tag})
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+            {"name": "prefers-color-scheme", "value": "dark" if self.dark else "light"}]})
+
+    def open(self, url):
+        self.browser.get_log("performance")
+        super().open(url)
+
+    def requests(self):
+        asked = [json.loads(entry["message"])["message"] for entry in
+                 self.browser.get_log("performance")]
+        return [m["params"]["request"]["url"] for m in asked
+                if m["method"] == "Network.requestWillBeSent"]
 
     def own_checks(self):
         return [self.check_input_method, self.check_early_keys, *super().own_checks(),

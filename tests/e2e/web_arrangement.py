@@ -11,10 +11,10 @@ narrow window needs none, and every engine runs it.
 """
 
 import sys
-import time
 from pathlib import Path
 
-from driver import holds
+from driver import holds, wait_until
+from e2e import harness_of
 
 # What a finger needs: box text, label text, the height of boxes and buttons, in CSS pixels.
 FINGER = {"textbox": 16, "label": 14, "target": 44}
@@ -101,28 +101,31 @@ def centre(control):
 
 
 def check_worked_case(driver, harness, drawn, what):
-    """Each figure typed after a tap on its box, then a tap on the C.G. box."""
+    """Each figure typed after a tap on its box, and shown there before the next tap, as keys
+    may come another way than taps (from the X server for WebKitGTK); then a tap on the C.G.
+    box."""
     names = harness.s["screen_reader_names"]
     by_name = {control["name"]: control for control in drawn["controls"]}
     typed, results = harness.s["worked_case"]
+
+    def shown(boxes):
+        values = {c["name"]: c["value"] for c in driver.script(MEASURE)["controls"]}
+        return {box: values[names[box]] for box in boxes}
+
     for box, text in zip(harness.s["inputs"], typed):
         driver.tap(*centre(by_name[names[box]]))
         driver.type_text(text)
+        holds(wait_until(5, lambda: shown([box]) == {box: text}),
+              f"{what}: \"{text}\" typed into {box} shows {shown([box])}")
     driver.tap(*centre(by_name[names["Text9"]]))
     want = dict(zip(harness.s["inputs"] + harness.s["results"], typed + results))
-    shown = {}
-    for _ in range(100):
-        values = {c["name"]: c["value"] for c in driver.script(MEASURE)["controls"]}
-        shown = {box: values[names[box]] for box in want}
-        if shown == want:
-            return
-        time.sleep(0.05)
-    holds(False, f"{what}: after the worked case the boxes show {shown}, not {want}")
+    holds(wait_until(5, lambda: shown(want) == want),
+          f"{what}: after the worked case the boxes show {shown(want)}, not {want}")
 
 
 def check_devices(driver, harness, devices):
     """The window at its design size gives each control's text size; then each device."""
-    design = {c["row"]: c["text"] for c in on(driver, harness, "design", (800, 600), None,
+    design = {c["row"]: c["text"] for c in on(driver, harness, "design", driver.desk, None,
                                                False)["controls"]}
     driver.kill()
     try:
@@ -136,7 +139,7 @@ def check_devices(driver, harness, devices):
     finally:
         if any(ratio is not None for _, _, _, ratio, _ in devices):
             emulate(driver)
-        driver.set_viewport(800, 600)
+        driver.set_viewport(*driver.desk)
 
 
 def arrangement_checks(driver, devices=NARROW_WINDOW):
@@ -145,19 +148,11 @@ def arrangement_checks(driver, devices=NARROW_WINDOW):
 
 def picture(artifacts, file):
     """The 360-pixel phone after the worked case, at two device pixels to the CSS pixel."""
-    from e2e import Harness, Kit
-    from web import Driver
-    kit = Kit(artifacts, pointers=False)
-    driver = Driver(kit)
-    try:
-        harness = Harness(driver, kit)
-        harness.use_scale(driver.scales[0])
-        drawn = on(driver, harness, "phone-picture", (360, 740), 2, True)
-        check_worked_case(driver, harness, drawn, "the phone's picture")
-        driver.script("document.activeElement.blur()")
-        Path(file).write_bytes(driver.png())
-    finally:
-        driver.close()
+    with harness_of("web", artifacts) as harness:
+        drawn = on(harness.driver, harness, "phone-picture", (360, 740), 2, True)
+        check_worked_case(harness.driver, harness, drawn, "the phone's picture")
+        harness.driver.script("document.activeElement.blur()")
+        Path(file).write_bytes(harness.driver.png())
     print(f"saved {file}")
 
 

@@ -6,11 +6,10 @@ the page drivers' shared interface, so that it runs in every engine.
     web_axe.py <driver module> <artifacts folder>
 """
 
-import importlib
 from pathlib import Path
 
 from driver import Failure, holds, script
-from e2e import Harness, Kit
+from e2e import harness_of
 
 AXE = Path(__file__).resolve().parents[1] / "web" / "node_modules" / "axe-core" / "axe.min.js"
 RULES = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
@@ -54,14 +53,8 @@ def check_accessibility(driver, harness):
 
 
 def main(module, artifacts):
-    kit = Kit(artifacts, pointers=False)
-    driver = importlib.import_module(module).Driver(kit)
-    try:
-        harness = Harness(driver, kit)
-        harness.use_scale(driver.scales[0])
-        check_accessibility(driver, harness)
-    finally:
-        driver.close()
+    with harness_of(module, artifacts) as harness:
+        check_accessibility(harness.driver, harness)
     print(f"web-axe: all checks passed through {module}")
 
 

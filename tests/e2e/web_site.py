@@ -113,7 +113,6 @@ def main(site, artifacts):
     kit = Kit(artifacts, pointers=False)
     driver = Driver(kit)
     harness = Harness(driver, kit)
-    harness.use_scale(driver.scales[0])
     log = open(kit.artifacts / "web-site-server.log", "w", encoding="utf-8")
     server, url = serve(Path(site).resolve(), log)
     try:

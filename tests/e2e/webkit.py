@@ -1,30 +1,29 @@
 """The page in WebKitGTK's MiniBrowser, the engine of every iPhone and iPad browser, over
-WebKitWebDriver on a private X server: the Chromium driver started another way. Keys come
-from the X server, as a person's do: WebKitWebDriver's own skip GTK's key bindings, so its
-Shift+Insert would paste nothing."""
+WebKitWebDriver on a private X server. Keys come from the X server, as a person's do:
+WebKitWebDriver's own skip GTK's key bindings, so its Shift+Insert would paste nothing."""
 
-import glob
 import contextlib
+import glob
 import inspect
 import os
 
 from selenium import webdriver
 from selenium.webdriver.webkitgtk.service import Service
 
-import web
-from x11 import private_display, run
+from driver import run
+from web import SeleniumPage
+from x11 import PrivateX
 
 # WebKitGTK keeps MiniBrowser in its folder under the architecture's library folder.
 MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
 
 
-class Driver(web.Driver):
+class Driver(SeleniumPage):
     name = "trimwise-webkit"
-    scales = (96, 192)
 
     def __init__(self, kit):
         super().__init__(kit)
-        self.x_server = private_display()
+        self.x = PrivateX()
         self.elsewhere = False
 
     def launch(self):
@@ -42,22 +41,22 @@ class Driver(web.Driver):
             self.browser = webdriver.WebKitGTK(service=Service(driver), options=options)
         else:
             self.browser = webdriver.WebKitGTK(executable_path=driver, options=options)
-        self.browser.set_window_rect(width=800, height=600)
+        self.browser.set_window_size(*self.desk)
 
     def keyboard(self):
         """Gives the page's window the X keyboard focus, as a window manager would."""
-        window = run("xdotool", "search", "--onlyvisible", "--class", "MiniBrowser").split()
-        run("xdotool", "windowfocus", "--sync", window[-1])
+        self.x.give_keyboard(run("xdotool", "search", "--onlyvisible", "--class",
+                                 "MiniBrowser").split()[-1])
 
     def press(self, *keys):
         if self.elsewhere:
             return super().press(*keys)
         self.keyboard()
-        run("xdotool", "key", "--delay", "20", *keys)
+        self.x.press(*keys)
 
     def type_text(self, text):
         self.keyboard()
-        run("xdotool", "type", "--delay", "20", "--", text)
+        self.x.type_text(text)
 
     @contextlib.contextmanager
     def other_tab(self):
@@ -69,23 +68,12 @@ class Driver(web.Driver):
         finally:
             self.elsewhere = False
 
-    def open(self, url):
-        self.browser.get(url)
-
     def requests(self):
         """WebDriver tells nothing of the network here: the page's own record of what it
         loaded, its navigation and every resource."""
         return self.script("return performance.getEntries().filter((e) =>"
                            " ['navigation', 'resource'].includes(e.entryType)).map((e) => e.name)")
 
-    def set_viewport(self, width, height):
-        bars = self.script("return [outerWidth - innerWidth, outerHeight - innerHeight]")
-        self.browser.set_window_size(width + bars[0], height + bars[1])
-
-    def own_checks(self):
-        return web.Page.own_checks(self)
-
     def close(self):
         super().close()
-        self.x_server.terminate()
-        self.x_server.wait()
+        self.x.close()

@@ -4,13 +4,17 @@ and WineProgram also serve the installer's and the DLL-search tests and the benc
 
 import contextlib
 import os
+import re
 import shutil
 import subprocess
 import time
 from pathlib import Path
 
-from driver import Failure, holds, reading_from_places, run_locale
-from x11 import TITLE_PATTERN, XFrontEnd, run, wait_until
+from driver import Control, Failure, Shown, holds, run_locale
+from x11 import XFrontEnd, wait_until
+
+SPELT = {"n": "\n", "r": "\r", "t": "\t", "\\": "\\"}
+SAID = ("focus", "selection", "active", "message")
 
 
 def quiet(*command):
@@ -59,6 +63,21 @@ def set_dpi(dpi):
     restart_server()
 
 
+def shown_in(lines):
+    """The box reader's answer to "read" (box_reader/read_boxes.cpp) as a Shown."""
+    said = dict(line.split("=", 1) for line in lines if line.split("=")[0] in SAID)
+    places = [line.partition(" ")[::2] for line in lines if line.split("=")[0] not in SAID]
+    focus = said.get("focus")
+    holds(all(re.fullmatch(r"-?\d+(,-?\d+){3}", place) for place, _ in places)
+          and focus in ("none", "other", *(place for place, _ in places)) and "active" in said,
+          f"the reader said: {lines}")
+    selection = tuple(map(int, said["selection"].split(","))) if "selection" in said else None
+    return Shown([Control(tuple(map(int, place.split(","))),
+                          re.sub(r"\\(.)", lambda m: SPELT[m.group(1)], text), place == focus,
+                          selection if place == focus else None) for place, text in places],
+                 said["active"], said.get("message"), focus == "other")
+
+
 class WineProgram(XFrontEnd):
     """A Windows program under Wine in the prefix, on a private X server; close() ends every
     Windows process of the prefix. Wine writes the locale it starts in into the prefix's
@@ -81,9 +100,7 @@ class WineProgram(XFrontEnd):
 
     def find_window(self):
         # xdotool's search by name also lists the tooltip window, which has no name at all.
-        found = run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
-                    check=False).split()
-        return found[0] if found else None
+        return next(iter(self.titled()), None)
 
     def close(self):
         super().close()
@@ -104,10 +121,6 @@ class Driver(WineProgram):
         self.reader = None
         # Room for the window at twice the design's scale.
         super().__init__(kit, kit.program, kit.prefix, screen="2048x1536")
-
-    def restart_server(self):
-        self.stop_reader()
-        restart_server()
 
     def set_scale(self, dpi):
         self.stop_reader()
@@ -147,12 +160,15 @@ class Driver(WineProgram):
             self.reader.wait()
             self.reader = None
 
+    def shown(self):
+        return shown_in(self.ask("read"))
+
     def read(self):
         """A window busy with a message box's coming up may miss the reader's time limit
         once; three misses in a row fail the read."""
         for attempt in range(3):
             try:
-                return reading_from_places(self.ask("read"), self.layout, self.kit.tab_order)
+                return super().read()
             except Failure:
                 if attempt == 2:
                     raise
@@ -169,7 +185,8 @@ class Driver(WineProgram):
     def set_text_colour(self, rgb):
         for name in ("ButtonText", "WindowText"):
             set_registry(r"HKCU\Control Panel\Colors", name, "REG_SZ", rgb)
-        self.restart_server()
+        self.stop_reader()
+        restart_server()
 
     @contextlib.contextmanager
     def light_text_desktop(self):

@@ -10,26 +10,7 @@ import tempfile
 import time
 from pathlib import Path
 
-from driver import Failure, FrontEnd, holds, run_locale
-
-TITLE_PATTERN = r"^Trimwise V1\.2$"
-
-
-def run(*command, check=True):
-    """A tool's standard output; a failing tool fails the step."""
-    done = subprocess.run(command, capture_output=True, text=True)
-    holds(not (check and done.returncode != 0),
-          f"{' '.join(command)} ended with {done.returncode}: {done.stderr.strip()}")
-    return done.stdout
-
-
-def wait_until(seconds, condition):
-    deadline = time.monotonic() + seconds
-    while not condition():
-        if time.monotonic() > deadline:
-            return False
-        time.sleep(0.02)
-    return True
+from driver import FrontEnd, holds, run, run_locale, wait_until
 
 
 def icon_file_pictures(path):
@@ -59,30 +40,58 @@ def icon_file_pictures(path):
     return pictures
 
 
-def private_display(screen="1024x768"):
+class PrivateX:
     """Xvfb on a display it picks itself, with no window manager: windows keep the places
-    they ask for and the program sets the keyboard focus itself. DISPLAY names it."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
-         "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
-        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as answer:
-        os.environ["DISPLAY"] = f":{answer.readline().strip()}"
-    holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
-    return server
+    they ask for and a program sets the keyboard focus itself. DISPLAY names it. A person's
+    keys and mouse reach it through XTEST with xdotool; points are the screen's."""
+
+    def __init__(self, screen="1024x768"):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
+             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as answer:
+            os.environ["DISPLAY"] = f":{answer.readline().strip()}"
+        holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
+
+    def give_keyboard(self, window):
+        """Gives the window the keyboard the way a window manager would."""
+        run("xdotool", "windowfocus", "--sync", window)
+        holds(wait_until(5, lambda: run("xdotool", "getwindowfocus", check=False).strip()
+                         == window), "the window did not take the keyboard focus")
+
+    def press(self, *keys):
+        run("xdotool", "key", "--delay", "20", *keys)
+
+    def type_text(self, text):
+        run("xdotool", "type", "--delay", "20", "--", text)
+
+    def mouse_to(self, x, y):
+        run("xdotool", "mousemove", str(x), str(y))
+
+    def button(self, action):
+        """The left button's "mousedown" or "mouseup"."""
+        run("xdotool", action, "1")
+
+    def click(self, count=1):
+        run("xdotool", "click", "--repeat", str(count), "--delay", "60", "1")
 
 
 class XFrontEnd(FrontEnd):
     """What the X drivers share: a private X server, input, the clipboard, the window's
-    place, pictures and pointers. A subclass says how to start its program (command) and
+    place, pictures and pointers. A subclass may say how to start its program (command) and
     how to find its window."""
 
     def __init__(self, kit, screen="1024x768"):
         super().__init__(kit)
         self.process, self.window, self.extra_env = None, None, {}
-        self.x_server = private_display(screen)
+        self.x = PrivateX(screen)
         # The same Qt programs (the program, the window grabber) whatever desktop or build
         # machine runs the test: the X platform, none of the caller's scaling or theme, the
         # run's locale (Qt and Wine take theirs from it), a runtime folder of their own.
@@ -94,12 +103,15 @@ class XFrontEnd(FrontEnd):
             os.environ.pop(name, None)
 
     def command(self):
-        raise NotImplementedError
+        return [str(self.kit.program)]
+
+    def titled(self, *search):
+        """The visible windows titled as the layout's window that the search also finds."""
+        return run("xdotool", "search", "--all", "--onlyvisible", *search, "--name",
+                   f"^{re.escape(self.layout.title)}$", check=False).split()
 
     def find_window(self):
-        found = run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
-                    "--name", TITLE_PATTERN, check=False).split()
-        return found[0] if found else None
+        return next(iter(self.titled("--pid", str(self.process.pid))), None)
 
     def start(self, log):
         with open(log, "wb") as output:
@@ -108,16 +120,12 @@ class XFrontEnd(FrontEnd):
                                             env=os.environ | self.extra_env)
         found = []
         holds(wait_until(30, lambda: found.append(self.find_window()) or found[-1]),
-              f"the window \"Trimwise V1.2\" did not appear (log: {log})")
+              f"the window \"{self.layout.title}\" did not appear (log: {log})")
         self.window = found[-1]
         self.take_keyboard()
 
     def take_keyboard(self):
-        """Gives the window the keyboard the way a window manager would."""
-        run("xdotool", "windowfocus", "--sync", self.window)
-        if not wait_until(5, lambda: run("xdotool", "getwindowfocus", check=False).strip()
-                          == self.window):
-            raise Failure("the window did not take the keyboard focus")
+        self.x.give_keyboard(self.window)
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -135,32 +143,36 @@ class XFrontEnd(FrontEnd):
     def close(self):
         if self.running():
             self.kill()
-        self.x_server.terminate()
-        self.x_server.wait()
+        self.x.close()
         self.runtime.cleanup()
 
     def press(self, *keys):
-        run("xdotool", "key", "--delay", "20", *keys)
+        self.x.press(*keys)
 
     def type_text(self, text):
-        run("xdotool", "type", "--delay", "20", "--", text)
+        self.x.type_text(text)
 
     def mouse_to(self, x, y):
         left, top, _, _ = self.layout.window
-        run("xdotool", "mousemove", str(left + x), str(top + y))
+        self.x.mouse_to(left + x, top + y)
 
     def mouse_down(self):
-        run("xdotool", "mousedown", "1")
+        self.x.button("mousedown")
 
     def mouse_up(self):
-        run("xdotool", "mouseup", "1")
+        self.x.button("mouseup")
 
     def click(self, count=1):
-        run("xdotool", "click", "--repeat", str(count), "--delay", "60", "1")
+        self.x.click(count)
 
     def put_clipboard(self, data):
+        """xclip takes the clipboard over from a process of its own, once it has returned:
+        the data is there when the clipboard gives it back."""
         subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=data, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        holds(wait_until(5, lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                                   capture_output=True).stdout == data),
+              f"the clipboard does not give back {data}")
         time.sleep(self.clipboard_settle)
 
     def client_area(self):
@@ -174,8 +186,7 @@ class XFrontEnd(FrontEnd):
 
     def message_is_owned(self):
         owner = f"0x{int(self.window):x}"
-        for other in run("xdotool", "search", "--onlyvisible", "--name", TITLE_PATTERN,
-                         check=False).split():
+        for other in self.titled():
             if other != self.window and run("xprop", "-id", other, "WM_TRANSIENT_FOR",
                                             check=False).split()[-1:] == [owner]:
                 return True

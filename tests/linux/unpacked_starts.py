@@ -1,6 +1,7 @@
 #!/usr/bin/python3 -B
 """The program as the package installs it, unpacked with dpkg-deb into a scratch folder,
-opens its window on a private X server and ends cleanly when EXIT is pressed.
+opens its window on a private X server and ends cleanly when EXIT is pressed. The layout
+tool, which gives the window's title, comes as TRIMWISE_PRINT_LAYOUT.
     unpacked_starts.py <trimwise_*.deb> <log-dir>"""
 
 import re
@@ -10,7 +11,7 @@ import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
-from driver import expect_exit, holds, script  # noqa: E402
+from driver import Layout, expect_exit, holds, script  # noqa: E402
 from x11 import XFrontEnd, run  # noqa: E402
 
 
@@ -26,11 +27,13 @@ def check(deb, logs):
         subprocess.run(["dpkg-deb", "-x", deb, folder], check=True)
         program = Unpacked(None)
         program.program = f"{folder}/usr/bin/trimwise"
+        program.layout = Layout.printed(96)
         holds(Path(program.program).is_file(), "the package has no usr/bin/trimwise")
         try:
             log = logs / "trimwise-unpacked.log"
             program.start(log)
-            print("ok: the unpacked usr/bin/trimwise opens its window \"Trimwise V1.2\"")
+            print("ok: the unpacked usr/bin/trimwise opens its window "
+                  f"\"{program.layout.title}\"")
             # On X11 the desktop ties the window to its menu entry (and so to its icon) by
             # the class.
             entry = Path(folder, "usr/share/applications/org.trimwise.Trimwise.desktop")

@@ -1,6 +1,7 @@
 #!/usr/bin/python3 -B
 """The installer's tables read with msitools, then the installer run by Wine's msiexec in a
-Wine prefix made new for the run, on a private X server: install, start, uninstall.
+Wine prefix made new for the run, on a private X server: install, start, uninstall. The
+layout tool, which gives the window's title, comes as TRIMWISE_PRINT_LAYOUT.
     msi_install.py <msi> <trimwise.exe> <WindowIcon.ico> <version> <wine-prefix> <artifact-dir>"""
 
 import os
@@ -10,7 +11,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
-from driver import expect_exit, holds, script  # noqa: E402
+from driver import Layout, expect_exit, holds, script  # noqa: E402
 from wine import WineProgram, quiet  # noqa: E402
 from x11 import run  # noqa: E402
 
@@ -112,6 +113,7 @@ def check(msi, program, icon, version, prefix, artifacts):
               f"{PUBLISHER} in Installed apps", flush=True)
 
         trimwise.program = "C:\\Program Files\\Trimwise\\trimwise.exe"
+        trimwise.layout = Layout.printed(96)
         log = artifacts / "msi-installed-run.log"
         trimwise.start(log)
         trimwise.press("alt+F4")

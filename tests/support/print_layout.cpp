@@ -1,11 +1,14 @@
-// Prints where the window and its controls lie on the screen, in pixels at a given number of
-// dots per inch (96 unless told), worked out from the layout table, so that the end-to-end
-// runs click and read the controls where the program puts them without a copy of the table:
+// Prints the window's title and where the window and its controls lie on the screen, in pixels
+// at a given number of dots per inch (96 unless told), worked out from the layout table, so
+// that the end-to-end runs find the window and click and read its controls where the program
+// puts them without a copy of the table:
 //   trimwise-print-layout [dpi]
-// The first line is "window <left> <top> <width> <height>" for the client area on the
-// screen; then one line "<name> <left> <top> <width> <height>" per control, in client pixels.
+// The first line is "title <the window's title>", by which the runs find the window; the
+// second "window <left> <top> <width> <height>" for the client area on the screen; then one
+// line "<name> <left> <top> <width> <height>" per control, in client pixels.
 
 #include "geometry.h"
+#include "layout_table.h"
 
 #include <charconv>
 #include <cstdio>
@@ -36,6 +39,8 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: trimwise-print-layout [dpi]\n", stderr);
         return 2;
     }
+    std::printf("title %.*s\n", static_cast<int>(trimwise::kForm1.title.size()),
+                trimwise::kForm1.title.data());
     const trimwise::PixelBox client = trimwise::ClientInPixels(*dpi);
     std::printf("window %d %d %d %d\n", client.left, client.top, client.width(), client.height());
     for (const trimwise::ControlSpec& control : trimwise::kControls) {

@@ -17,6 +17,7 @@
 // A request that fails answers "error <why>" instead.
 
 #include "dpi.h"
+#include "layout_table.h"
 #include "wide_text.h"
 
 #include <array>
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr std::wstring_view kTitle = L"Trimwise V1.2";
 constexpr UINT kAnswerLimitMs = 2000;
 
 std::wstring ClassOf(HWND window) {
@@ -43,9 +43,7 @@ bool IsClass(HWND window, const wchar_t* name) {
 
 // The message box carries the same title, so the main window is the one that is no dialog.
 BOOL CALLBACK KeepMainWindow(HWND window, LPARAM found) {
-    std::array<wchar_t, 64> title{};
-    const int length = GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
-    if (std::wstring_view(title.data(), static_cast<std::size_t>(length)) == kTitle &&
+    if (trimwise::WindowText(window) == trimwise::Widen(trimwise::kForm1.title) &&
         ClassOf(window) != L"#32770") {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
@@ -210,7 +208,9 @@ int main() {
         const std::string_view asked(request.data(), std::strcspn(request.data(), "\r\n"));
         const HWND window = FindMainWindow();
         if (window == nullptr) {
-            std::puts("error no window titled \"Trimwise V1.2\"");
+            std::printf("error no window titled \"%.*s\"\n",
+                        static_cast<int>(trimwise::kForm1.title.size()),
+                        trimwise::kForm1.title.data());
         } else if (asked == "read") {
             Report(window);
         } else if (asked == "names") {
