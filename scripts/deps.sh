@@ -42,11 +42,12 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-wayland libgl-dev "$lib
 unit_packages=(libgtest-dev libgmock-dev libbenchmark-dev libgif-dev qemu-user)
 # fonts-wine gives Wine the classic faces that every Windows has. The fuzz build takes the
 # release's own clang with its libFuzzer. The Wayland runs start sway and GNOME's mutter
-# headless, copy the clipboard with wl-copy, grab pictures with grim and compare them with PIL.
+# headless, copy the clipboard with wl-copy, grab pictures with grim and compare them with PIL;
+# xauth makes the X server that lets the program in only with a cookie.
 test_packages=("${unit_packages[@]}" clang libclang-rt-dev
                xvfb xdotool xclip x11-utils libx11-dev libxdamage-dev libxfixes-dev wine wine64
                fonts-wine icoutils qt6-gtk-platformtheme git diffoscope msitools locales
-               sway grim wl-clipboard mutter python3-pil)
+               sway grim wl-clipboard mutter python3-pil xauth)
 windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msitools faketime)
 package_packages=(dpkg-dev file)
 # The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, g++ for the tool that

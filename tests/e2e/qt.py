@@ -3,12 +3,15 @@ holds what it shows on any display; Driver runs it on X."""
 
 import contextlib
 import os
+import secrets
 import subprocess
+import tempfile
 from pathlib import Path
 
 import atspi
 from driver import holds
-from x11 import XFrontEnd
+from driver import run
+from x11 import PrivateX, XFrontEnd
 
 
 class Qt:
@@ -79,6 +82,26 @@ class Qt:
                 f"{what}: status {done.returncode}, not 1 with one line naming the display; "
                 f"it said: {said}")
             print(f"ok: {what}: \"{said.strip()}\", status 1")
+        # An X server that answers but lets none in without its cookie; the X library says
+        # so too, on a line of its own before the program's.
+        with tempfile.TemporaryDirectory() as folder:
+            cookie = f"{folder}/cookie"
+            run("xauth", "-f", cookie, "add", ":0", ".", secrets.token_hex(16))
+            locked = PrivateX(auth=cookie)
+            display = os.environ["DISPLAY"]
+            try:
+                done = subprocess.run([str(self.kit.program)], env=os.environ | {
+                    "XAUTHORITY": "/dev/null"}, capture_output=True, text=True,
+                    stdin=subprocess.DEVNULL)
+            finally:
+                locked.close()
+                os.environ["DISPLAY"] = self.x.display
+        said = done.stderr.strip().splitlines()[-1:]
+        holds(done.returncode == 1 and said == [
+            "trimwise: Trimwise needs a graphical display, but the display "
+            f"DISPLAY \"{display}\" answers but Qt could not open it."],
+              f"a display that refuses: status {done.returncode}, it said {done.stderr}")
+        print(f"ok: a display that refuses: \"{said[0]}\", status 1")
 
 
 class Driver(Qt, XFrontEnd):

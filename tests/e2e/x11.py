@@ -45,16 +45,18 @@ class PrivateX:
     they ask for and a program sets the keyboard focus itself. DISPLAY names it. A person's
     keys and mouse reach it through XTEST with xdotool; points are the screen's."""
 
-    def __init__(self, screen="1024x768"):
+    def __init__(self, screen="1024x768", auth=None):
+        """auth: a file of cookies, of which a client must bring one."""
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-dpi", "96",
-             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+             "-nolisten", "tcp", "-noreset", *(["-auth", auth] if auth else [])],
+            pass_fds=[write_end], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as answer:
-            os.environ["DISPLAY"] = f":{answer.readline().strip()}"
-        holds(os.environ["DISPLAY"] != ":", "Xvfb found no display to run on")
+            self.display = os.environ["DISPLAY"] = f":{answer.readline().strip()}"
+        holds(self.display != ":", "Xvfb found no display to run on")
 
     def close(self):
         self.server.terminate()
