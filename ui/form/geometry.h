@@ -9,11 +9,28 @@ namespace trimwise {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDesignDpi = 96;
 
-// The pixel edge of a position in twips at that many dots per inch, to the nearest pixel
-// and halves up. Every edge is rounded by itself, never a size, so that controls that meet
-// in twips still meet in pixels: no overlap and no gap at any scale.
+// The one rule by which the design grows with the display: a length in units of which
+// `perInch` make an inch, in pixels at that many dots per inch, to the nearest pixel and
+// halves up.
+[[nodiscard]] constexpr int ToPixels(int length, int perInch, int dpi) noexcept {
+    return (length * dpi + perInch / 2) / perInch;
+}
+
+// The pixel edge of a position in twips. Every edge is rounded by itself, never a size, so
+// that controls that meet in twips still meet in pixels: no overlap and no gap at any scale.
 [[nodiscard]] constexpr int PixelEdge(int twips, int dpi = kDesignDpi) noexcept {
-    return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+    return ToPixels(twips, kTwipsPerInch, dpi);
+}
+
+// A size in the design's pixels, at 96 dots per inch, such as a picture's or a pointer's.
+[[nodiscard]] constexpr int ScaledSize(int pixels, int dpi) noexcept {
+    return ToPixels(pixels, kDesignDpi, dpi);
+}
+
+// A text's character height in the design's pixels, rounded down instead, so that no text
+// outgrows the box it was laid out in.
+[[nodiscard]] constexpr int TextHeight(int pixels, int dpi) noexcept {
+    return pixels * dpi / kDesignDpi;
 }
 
 // A box in pixels; right and bottom lie just outside it.

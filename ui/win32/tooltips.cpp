@@ -64,7 +64,7 @@ void ToolTips::scaleTo(int dpi) {
     Font font(CreateFontIndirectW(&status));
     SendMessageW(tips_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     font_ = std::move(font);
-    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxTipWidth, dpi, kDesignDpi));
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, ScaledSize(kMaxTipWidth, dpi));
 }
 
 void ToolTips::rescale(int dpi) {
