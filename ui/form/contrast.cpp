@@ -3,10 +3,7 @@
 namespace trimwise {
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system) noexcept {
-    constexpr std::array kTextColours{TextColour::WindowText, TextColour::ButtonText,
-                                      TextColour::Black, TextColour::ResultBlue, TextColour::Red};
     FormColours colours{};
-    static_assert(kTextColours.size() == std::tuple_size_v<decltype(colours.texts)>);
     colours.selection = system.highlight;
     colours.selectionText = system.highlightText;
     if (!highContrast) {

@@ -28,7 +28,7 @@ struct FormColours {
     Rgb selection;
     Rgb selectionText;
     // Each text colour of the design as it shows.
-    std::array<Rgb, 5> texts;
+    std::array<Rgb, kTextColours.size()> texts;
 
     [[nodiscard]] constexpr Rgb text(TextColour colour) const noexcept {
         return texts[static_cast<std::size_t>(colour)];

@@ -9,11 +9,6 @@
 namespace trimwise {
 namespace {
 
-std::string_view labelText(Box box) {
-    const ControlSpec* label = LabelOf(BoxName(box));
-    return label == nullptr ? BoxName(box) : label->text;
-}
-
 bool isBlank(char c) {
     return c == ' ';
 }
@@ -64,18 +59,17 @@ bool breaksTheLine(std::uint32_t code) {
 } // namespace
 
 std::string BoxCaption(Box box) {
-    std::string caption(labelText(box));
+    std::string caption(LabelOf(box).text);
     std::erase_if(caption, [](char c) { return c == '?' || c == '='; });
     return collapseSpaces(caption);
 }
 
 std::string AccessibleName(Box box) {
-    return collapseSpaces(labelText(box));
+    return collapseSpaces(LabelOf(box).text);
 }
 
 std::string AccessibleDescription(Box box) {
-    const ControlSpec* control = FindControl(BoxName(box));
-    return control == nullptr ? std::string() : std::string(control->toolTip);
+    return std::string(ControlOf(box).toolTip);
 }
 
 std::string VisibleText(std::string_view text) {

@@ -23,7 +23,7 @@ public:
 
 private:
     int side_;
-    std::array<Cursor, 8> cursors_;
+    std::array<Cursor, kPointers.size()> cursors_;
 };
 
 } // namespace trimwise
