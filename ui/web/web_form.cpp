@@ -4,7 +4,7 @@
 #include "arrangement.h"
 #include "click.h"
 #include "handlers.h"
-#include "key_press.h"
+#include "key_action.h"
 #include "messages.h"
 #include "rules.h"
 #include "typing.h"

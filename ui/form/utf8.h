@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace trimwise {
+
+// A character of UTF-8 text: its code point and the bytes it takes.
+struct Utf8Character {
+    std::uint32_t code;
+    std::size_t length;
+};
+
+// The character that `text`, which is not empty, starts with. A byte that starts no sequence
+// stands for itself; a sequence that the text cuts short takes the rest of it as U+FFFD.
+[[nodiscard]] constexpr Utf8Character FirstCharacter(std::string_view text) noexcept {
+    constexpr std::uint32_t kReplacement = 0xFFFD;
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead < 0xC0U   ? 1
+                               : lead < 0xE0U ? 2
+                               : lead < 0xF0U ? 3
+                               : lead < 0xF8U ? 4
+                                              : 1;
+    if (length == 1) {
+        return {lead, 1};
+    }
+    if (length > text.size()) {
+        return {kReplacement, text.size()};
+    }
+    std::uint32_t code = lead & (0x7FU >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        code = code << 6U | (static_cast<unsigned char>(text[i]) & 0x3FU);
+    }
+    return {code, length};
+}
+
+} // namespace trimwise
