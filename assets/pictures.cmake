@@ -7,3 +7,7 @@
 set(TRIMWISE_POINTERS LaughingFace Hand NeutralFace Banana SadFace Warning SmilingFace)
 list(TRANSFORM TRIMWISE_POINTERS APPEND Pointer.ico OUTPUT_VARIABLE pointer_files)
 set(TRIMWISE_PICTURE_FILES BackgroundPicture.bmp DovePicture.gif WindowIcon.ico ${pointer_files})
+
+# The sizes of the desktop's icons, each in icons/trimwise-<size>.png, that a desktop's icon
+# theme asks for.
+set(TRIMWISE_DESKTOP_ICON_SIZES 16 24 32 48 64 128 256)

@@ -2,6 +2,7 @@
 
 #include "balance.h"
 #include "picture_names.h"
+#include "program.h"
 #include "value_list.h"
 
 #include <array>
@@ -83,14 +84,11 @@ struct WindowSpec {
     WindowFrame frame;
 };
 
-inline constexpr WindowSpec kForm1{"Trimwise V1.2",
-                                   8895,
-                                   4440,
-                                   2415,
-                                   2700,
-                                   Pointer::LaughingFace,
-                                   FontRole::Hint,
-                                   {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
+inline constexpr WindowSpec kForm1{
+    kWindowTitle,   8895,
+    4440,           2415,
+    2700,           Pointer::LaughingFace,
+    FontRole::Hint, {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
 
 // Everything in the window, in its rows from the top.
 extern const std::array<ControlSpec, 32> kControls;
