@@ -1,17 +1,12 @@
 #pragma once
 
+#include "style.h"
 #include "vector_path.h"
 
 #include <variant>
 #include <vector>
 
 namespace trimwise::artwork {
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
 
 // A colour at a position from 0 to 1 along a gradient.
 struct ColourStop {

@@ -38,10 +38,30 @@ private:
     friend class OwnedWindowClass<Form1>;
     static LRESULT byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // One handler for each message the form answers; none where Windows' own handling follows.
+    LRESULT onCreate();
+    LRESULT onPaint();
+    LRESULT onEditColours(HDC dc, HWND edit);
+    std::optional<LRESULT> onColoursChanged();
+    std::optional<LRESULT> onSettingChanged(UINT setting);
+    std::optional<LRESULT> onSetCursor(HWND over, UINT hitTest);
+    LRESULT onGetDpiScaledSize(int dpi, SIZE& size);
+    LRESULT onDpiChanged(int dpi, const RECT& frame);
+    std::optional<LRESULT> onNotify(NMHDR& header);
+    std::optional<LRESULT> onSysCommand(WPARAM command);
+    std::optional<LRESULT> onActivate(WORD state);
+    std::optional<LRESULT> onSetFocus();
+    LRESULT onClose();
+    LRESULT onCommand(int id, int code);
+    LRESULT onControlClicked(HWND control);
+    LRESULT onAfterShown();
+    LRESULT onAfterFirstPaint();
+    LRESULT onDestroy();
+
     void build(HWND window);
-    void finishAfterShown();
     void showFirstPaint();
-    void finishAfterFirstPaint();
     [[nodiscard]] bool tipsMayLoad() const;
     void rescale(int dpi, const RECT& frame);
     void setIcons(int dpi);
@@ -49,8 +69,6 @@ private:
     void resetPointer() const;
     bool restoreFocusAfterMinimise();
     const Pixels& dove();
-    void command(int id);
-    void clicked(HWND child);
     [[nodiscard]] HWND box(Box which) const noexcept;
 
     HINSTANCE instance_;
