@@ -23,7 +23,7 @@ inline constexpr auto kMouseEvents = std::to_array<Named<MouseEvent>>({
     {MouseEvent::ReleaseOutside, "ReleaseOutside"},
     {MouseEvent::CaptureLost, "CaptureLost"},
 });
-static_assert(InValueOrder(kMouseEvents));
+static_assert(InValueOrder(kMouseEvents, &Named<MouseEvent>::value));
 
 // Tells a click on a control from the mouse events that reach it: the button goes down on
 // the control and comes up inside it. The second press of a double click is a press like

@@ -9,22 +9,17 @@ namespace trimwise {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDesignDpi = 96;
 
-// The one rule by which the design grows with the display: a length in units of which
-// `perInch` make an inch, in pixels at that many dots per inch, to the nearest pixel and
-// halves up.
-[[nodiscard]] constexpr int ToPixels(int length, int perInch, int dpi) noexcept {
-    return (length * dpi + perInch / 2) / perInch;
-}
-
-// The pixel edge of a position in twips. Every edge is rounded by itself, never a size, so
-// that controls that meet in twips still meet in pixels: no overlap and no gap at any scale.
+// The pixel edge of a position in twips at that many dots per inch, to the nearest pixel and
+// halves up: the one rule by which the design grows with the display. Every edge is rounded by
+// itself, never a size, so that controls that meet in twips still meet in pixels: no overlap
+// and no gap at any scale.
 [[nodiscard]] constexpr int PixelEdge(int twips, int dpi = kDesignDpi) noexcept {
-    return ToPixels(twips, kTwipsPerInch, dpi);
+    return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
-// A size in the design's pixels, at 96 dots per inch, such as a picture's or a pointer's.
+// A size in the design's pixels, such as a picture's or a pointer's, by the same rule.
 [[nodiscard]] constexpr int ScaledSize(int pixels, int dpi) noexcept {
-    return ToPixels(pixels, kDesignDpi, dpi);
+    return PixelEdge(pixels * (kTwipsPerInch / kDesignDpi), dpi);
 }
 
 // A text's character height in the design's pixels, rounded down instead, so that no text

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -12,21 +13,17 @@ struct Utf8Character {
     std::size_t length;
 };
 
-// The character that `text`, which is not empty, starts with. A byte that starts no sequence
-// stands for itself; a sequence that the text cuts short takes the rest of it as U+FFFD.
+// The character that `text`, which is not empty, starts with: a lead byte's leading ones count
+// its sequence's bytes. A byte that starts no sequence stands for itself; a sequence that the
+// text cuts short takes the rest of it as U+FFFD.
 [[nodiscard]] constexpr Utf8Character FirstCharacter(std::string_view text) noexcept {
-    constexpr std::uint32_t kReplacement = 0xFFFD;
     const auto lead = static_cast<unsigned char>(text.front());
-    const std::size_t length = lead < 0xC0U   ? 1
-                               : lead < 0xE0U ? 2
-                               : lead < 0xF0U ? 3
-                               : lead < 0xF8U ? 4
-                                              : 1;
-    if (length == 1) {
+    const auto length = static_cast<std::size_t>(std::countl_one(lead));
+    if (length < 2 || length > 4) {
         return {lead, 1};
     }
     if (length > text.size()) {
-        return {kReplacement, text.size()};
+        return {0xFFFD, text.size()};
     }
     std::uint32_t code = lead & (0x7FU >> length);
     for (std::size_t i = 1; i < length; ++i) {

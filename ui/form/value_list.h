@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <functional>
 #include <string_view>
 
 namespace trimwise {
@@ -12,25 +12,17 @@ template <class Enum> struct Named {
     std::string_view name;
 };
 
-// Whether a list holds the values of its enumeration in their order from the first, each once,
-// so that a table sized from the list can be indexed by value.
-template <class Enum, std::size_t N>
-[[nodiscard]] constexpr bool InValueOrder(const std::array<Enum, N>& list) noexcept {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (static_cast<std::size_t>(list[i]) != i) {
+// Whether a list holds the values of its enumeration (through `value`) in their order from the
+// first, each once, so that a table sized from the list can be indexed by value.
+template <class List, class Value = std::identity>
+[[nodiscard]] constexpr bool InValueOrder(const List& list, Value value = {}) noexcept {
+    std::size_t expected = 0;
+    for (const auto& entry : list) {
+        if (static_cast<std::size_t>(std::invoke(value, entry)) != expected++) {
             return false;
         }
     }
     return true;
-}
-
-template <class Enum, std::size_t N>
-[[nodiscard]] constexpr bool InValueOrder(const std::array<Named<Enum>, N>& list) noexcept {
-    std::array<Enum, N> values{};
-    for (std::size_t i = 0; i < N; ++i) {
-        values[i] = list[i].value;
-    }
-    return InValueOrder(values);
 }
 
 } // namespace trimwise

@@ -59,20 +59,21 @@ LRESULT Form1::byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return DefDlgProcW(window, message, wParam, lParam);
 }
 
-void Form1::build(HWND window) {
+LRESULT Form1::onCreate() {
     MarkPhase("frame created");
-    const int dpi = DpiOf(window);
+    const int dpi = DpiOf(window());
     appearance_.emplace(dpi);
     MarkPhase("fonts");
     // A display of another scale than the system's has a window of its own size, and icons of
     // its own; Wine gives every display one scale, so only Windows takes this path.
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
-        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+        SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         setIcons(dpi);
     }
-    CreateControls(window, instance_, appearance_->fonts(), dpi);
+    CreateControls(window(), instance_, appearance_->fonts(), dpi);
+    return 0;
 }
 
 void Form1::show(int showCommand) {
@@ -175,7 +176,7 @@ const Pixels& Form1::dove() {
 // The window has moved to a display of another scale: it takes the frame Windows suggests
 // and lays itself out anew, with fonts, pictures and pointers made for that scale. Wine
 // gives every display one scale and never sends this, so only Windows exercises it.
-void Form1::rescale(int dpi, const RECT& frame) {
+LRESULT Form1::onDpiChanged(int dpi, const RECT& frame) {
     // The boxes take the new fonts, and the mouse the new pointer, before the old ones go:
     // after the swap `outgoing` holds the old set until the end.
     std::optional<Appearance> outgoing(std::in_place, dpi);
@@ -189,6 +190,7 @@ void Form1::rescale(int dpi, const RECT& frame) {
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window(), nullptr, FALSE);
     resetPointer();
+    return 0;
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -208,9 +210,9 @@ std::optional<LRESULT> Form1::dispatch(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLOREDIT:
         return onEditColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOLORCHANGE:
-        return onColoursChanged();
+        return onDesktopChanged(false);
     case WM_SETTINGCHANGE:
-        return onSettingChanged(static_cast<UINT>(wParam));
+        return onDesktopChanged(wParam == SPI_SETNONCLIENTMETRICS);
     case WM_SETCURSOR:
         return onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
     case kGetDpiScaledSize:
@@ -222,9 +224,9 @@ std::optional<LRESULT> Form1::dispatch(UINT message, WPARAM wParam, LPARAM lPara
     case WM_SYSCOMMAND:
         return onSysCommand(wParam);
     case WM_ACTIVATE:
-        return onActivate(LOWORD(wParam));
+        return onActivate(LOWORD(wParam) != WA_INACTIVE);
     case WM_SETFOCUS:
-        return onSetFocus();
+        return onActivate(true);
     case DM_GETDEFID:
         return 0; // no button is the default: Enter presses one only while it has the focus
     case WM_CLOSE:
@@ -242,11 +244,6 @@ std::optional<LRESULT> Form1::dispatch(UINT message, WPARAM wParam, LPARAM lPara
     default:
         return std::nullopt;
     }
-}
-
-LRESULT Form1::onCreate() {
-    build(window());
-    return 0;
 }
 
 LRESULT Form1::onPaint() {
@@ -269,19 +266,12 @@ LRESULT Form1::onEditColours(HDC dc, HWND edit) {
 }
 
 // High contrast turned on or off, or the user's colours changed: the form follows at once,
-// boxes and button included.
-std::optional<LRESULT> Form1::onColoursChanged() {
+// boxes and button included. A new status font for the desktop is the tips' font too.
+std::optional<LRESULT> Form1::onDesktopChanged(bool newStatusFont) {
     if (takeDesktopColours()) {
         RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
-    return std::nullopt;
-}
-
-// The colours may have changed with any setting; a new status font for the desktop is the
-// tips' font too.
-std::optional<LRESULT> Form1::onSettingChanged(UINT setting) {
-    onColoursChanged();
-    if (setting == SPI_SETNONCLIENTMETRICS && tips_) {
+    if (newStatusFont && tips_) {
         tips_->rescale(appearance_->dpi());
     }
     return std::nullopt;
@@ -310,11 +300,6 @@ LRESULT Form1::onGetDpiScaledSize(int dpi, SIZE& size) {
     return TRUE;
 }
 
-LRESULT Form1::onDpiChanged(int dpi, const RECT& frame) {
-    rescale(dpi, frame);
-    return 0;
-}
-
 std::optional<LRESULT> Form1::onNotify(NMHDR& header) {
     if (!tips_ || header.code != TTN_GETDISPINFOW) {
         return std::nullopt;
@@ -330,15 +315,9 @@ std::optional<LRESULT> Form1::onSysCommand(WPARAM command) {
     return std::nullopt;
 }
 
-std::optional<LRESULT> Form1::onActivate(WORD state) {
-    if (state != WA_INACTIVE && restoreFocusAfterMinimise()) {
-        return 0;
-    }
-    return std::nullopt;
-}
-
-std::optional<LRESULT> Form1::onSetFocus() {
-    if (restoreFocusAfterMinimise()) {
+// Activated again, or given the focus, after it was minimised, the window hands the focus back.
+std::optional<LRESULT> Form1::onActivate(bool active) {
+    if (active && restoreFocusAfterMinimise()) {
         return 0;
     }
     return std::nullopt;

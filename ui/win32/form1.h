@@ -44,15 +44,13 @@ private:
     LRESULT onCreate();
     LRESULT onPaint();
     LRESULT onEditColours(HDC dc, HWND edit);
-    std::optional<LRESULT> onColoursChanged();
-    std::optional<LRESULT> onSettingChanged(UINT setting);
+    std::optional<LRESULT> onDesktopChanged(bool newStatusFont);
     std::optional<LRESULT> onSetCursor(HWND over, UINT hitTest);
     LRESULT onGetDpiScaledSize(int dpi, SIZE& size);
     LRESULT onDpiChanged(int dpi, const RECT& frame);
     std::optional<LRESULT> onNotify(NMHDR& header);
     std::optional<LRESULT> onSysCommand(WPARAM command);
-    std::optional<LRESULT> onActivate(WORD state);
-    std::optional<LRESULT> onSetFocus();
+    std::optional<LRESULT> onActivate(bool active);
     LRESULT onClose();
     LRESULT onCommand(int id, int code);
     LRESULT onControlClicked(HWND control);
@@ -60,10 +58,8 @@ private:
     LRESULT onAfterFirstPaint();
     LRESULT onDestroy();
 
-    void build(HWND window);
     void showFirstPaint();
     [[nodiscard]] bool tipsMayLoad() const;
-    void rescale(int dpi, const RECT& frame);
     void setIcons(int dpi);
     bool takeDesktopColours();
     void resetPointer() const;

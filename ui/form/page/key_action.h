@@ -29,7 +29,7 @@ inline constexpr auto kKeyActions = std::to_array<Named<KeyAction>>({
     {KeyAction::FocusPrevious, "FocusPrevious"},
     {KeyAction::TypePoint, "TypePoint"},
 });
-static_assert(InValueOrder(kKeyActions));
+static_assert(InValueOrder(kKeyActions, &Named<KeyAction>::value));
 
 // What a key does on a control that has the focus: Tab and Shift+Tab walk the tab chain,
 // Enter and Esc press what PressedBy says and nothing else, and an input box takes what
