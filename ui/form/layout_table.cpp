@@ -76,15 +76,14 @@ constexpr auto with(Box box, ControlKind kind) noexcept {
     };
 }
 
-// Every box has one text box that shows it and one label that names it, and no other row
-// claims a box: ControlOf and LabelOf always find their row.
-static_assert(std::ranges::all_of(kAllBoxes, [](Box box) {
-    return std::ranges::count_if(kControls, with(box, TextBox)) == 1 &&
-           std::ranges::count_if(kControls, with(box, Label)) == 1;
-}));
-static_assert(std::ranges::count_if(kControls, [](const ControlSpec& control) {
-                  return control.box.has_value();
-              }) == 2 * std::ssize(kAllBoxes));
+constexpr bool once(Box box, ControlKind kind) noexcept {
+    return std::ranges::count_if(kControls, with(box, kind)) == 1;
+}
+
+// Every box has one text box that shows it and one label that names it: ControlOf and LabelOf
+// always find their row.
+static_assert(std::ranges::all_of(kAllBoxes,
+                                  [](Box box) { return once(box, TextBox) && once(box, Label); }));
 
 } // namespace
 
