@@ -11,7 +11,7 @@ namespace trimwise::artwork {
 // A colour at a position from 0 to 1 along a gradient.
 struct ColourStop {
     double at = 0.0;
-    Rgb colour;
+    Rgb colour{};
 };
 
 // Colours vary along the line from start to end, and keep the end colours beyond them.

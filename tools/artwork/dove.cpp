@@ -43,8 +43,8 @@ double Raised(const WingPose& pose) {
 // raised wing more than a lowered one) and the colours its shadows and edges take.
 struct WingLight {
     double shade = 0.0;
-    Rgb shadow;
-    Rgb edge;
+    Rgb shadow{};
+    Rgb edge{};
 };
 
 WingLight LightFor(const WingPose& pose, bool far) {

@@ -8,8 +8,8 @@ namespace trimwise {
 
 // A value of an enumeration with the name by which code outside C++ knows it.
 template <class Enum> struct Named {
-    Enum value;
-    std::string_view name;
+    Enum value{};
+    std::string_view name{};
 };
 
 // Whether a list holds the values of its enumeration (through `value`) in their order from the

@@ -72,7 +72,7 @@ private:
     ApplicationIcons classIcons_;
     OwnedWindowClass<Form1> windowClass_;
     BackgroundPicture background_;
-    FormColours colours_;
+    FormColours colours_{};
     Brush boxBrush_;
     // Decoded at the first paint, once the window is on screen.
     std::optional<Pixels> dove_;
