@@ -85,10 +85,14 @@ struct WindowSpec {
 };
 
 inline constexpr WindowSpec kForm1{
-    kWindowTitle,   8895,
-    4440,           2415,
-    2700,           Pointer::LaughingFace,
-    FontRole::Hint, {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
+    .title = kWindowTitle,
+    .clientWidth = 8895,
+    .clientHeight = 4440,
+    .left = 2415,
+    .top = 2700,
+    .pointer = Pointer::LaughingFace,
+    .font = FontRole::Hint,
+    .frame = {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
 
 // Everything in the window, in its rows from the top.
 extern const std::array<ControlSpec, 32> kControls;
