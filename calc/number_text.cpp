@@ -189,9 +189,8 @@ Reading readDecimal(std::string_view number) noexcept {
 }
 #endif
 
-} // namespace
-
-std::string_view TrimBlank(std::string_view text) noexcept {
+// The text without the blank space around it.
+std::string_view trimBlank(std::string_view text) noexcept {
     // Text pasted from a spreadsheet cell or a terminal brings tabs, line breaks and no-break
     // spaces along with the number.
     constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
@@ -218,12 +217,14 @@ std::string_view TrimBlank(std::string_view text) noexcept {
     return text;
 }
 
+} // namespace
+
 bool IsBlankOnly(std::string_view text) noexcept {
-    return !text.empty() && TrimBlank(text).empty();
+    return !text.empty() && trimBlank(text).empty();
 }
 
 Conversion TextToNumber(std::string_view text) noexcept {
-    text = TrimBlank(text);
+    text = trimBlank(text);
     if (text.empty()) {
         return {0.0, ConversionError::NotANumber};
     }
