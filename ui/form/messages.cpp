@@ -10,20 +10,16 @@
 namespace trimwise {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ';
-}
-
 // Runs of spaces fold into one, and none is left at either end.
 std::string collapseSpaces(std::string_view text) {
     std::string collapsed;
     for (const char c : text) {
-        if (isBlank(c) && (collapsed.empty() || isBlank(collapsed.back()))) {
+        if (c == ' ' && (collapsed.empty() || collapsed.back() == ' ')) {
             continue;
         }
         collapsed += c;
     }
-    if (!collapsed.empty() && isBlank(collapsed.back())) {
+    if (collapsed.ends_with(' ')) {
         collapsed.pop_back();
     }
     return collapsed;

@@ -384,9 +384,6 @@ Pixels IconPixels(std::span<const std::byte> image) {
     return pixels;
 }
 
-} // namespace trimwise
-
-namespace trimwise {
 namespace {
 
 // Bytes read in order, each read checked against the end.
@@ -402,7 +399,6 @@ public:
         return std::to_integer<std::uint32_t>(bytes_[at_++]);
     }
     std::uint32_t u16() { return u8() | u8() << 8U; }
-    void skip(std::size_t count) { take(count); }
     // The next `count` bytes, or none where fewer are left.
     std::span<const std::byte> take(std::size_t count) {
         ok_ = ok_ && count <= bytes_.size() - at_;
@@ -513,11 +509,11 @@ std::vector<std::uint8_t> decompress(const std::vector<std::uint8_t>& data, std:
 
 Pixels DecodeGifFirstFrame(std::span<const std::byte> gif) {
     ByteStream in(gif);
-    in.skip(6); // "GIF89a" or "GIF87a"
+    in.take(6); // "GIF89a" or "GIF87a"
     const std::size_t width = in.u16();
     const std::size_t height = in.u16();
     const std::uint32_t screenFlags = in.u8();
-    in.skip(2);
+    in.take(2);
     const std::vector<std::uint32_t> global = colourTable(in, screenFlags);
     int transparent = -1;
     while (in.ok()) {

@@ -105,14 +105,6 @@ LRESULT Form1::onAfterShown() {
     return 0;
 }
 
-// The boxes and the button paint themselves at once, so that the first paint is the whole
-// window. Left to the queue, their paints came after the messages posted and the input queued
-// meanwhile, and Wine, which puts a window's pixels on the X screen as it next takes a
-// message, showed the form first and the boxes' insides only after all that.
-void Form1::showFirstPaint() {
-    RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
 LRESULT Form1::onAfterFirstPaint() {
     AddNamesForScreenReaders(window(), instance_);
     MarkPhase("name labels");
@@ -193,13 +185,7 @@ LRESULT Form1::onDpiChanged(int dpi, const RECT& frame) {
     return 0;
 }
 
-LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::optional<LRESULT> result = dispatch(message, wParam, lParam);
-    return result ? *result : byDefault(window(), message, wParam, lParam);
-}
-
-// Each message the form answers, to its handler; none where Windows' own handling follows.
-std::optional<LRESULT> Form1::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return onCreate();
@@ -250,7 +236,11 @@ LRESULT Form1::onPaint() {
     PaintForm(window(), *appearance_, background_, colours_, dove());
     if (!painted_) {
         painted_ = true;
-        showFirstPaint();
+        // The boxes and the button paint themselves at once, so that the first paint is the
+        // whole window. Left to the queue, their paints came after the messages posted and the
+        // input queued meanwhile, and Wine, which puts a window's pixels on the X screen as it
+        // next takes a message, showed the form first and the boxes' insides only after all that.
+        RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         PostMessageW(window(), kAfterFirstPaint, 0, 0);
     }
     MarkFirstPaint();
@@ -315,14 +305,6 @@ std::optional<LRESULT> Form1::onSysCommand(WPARAM command) {
     return std::nullopt;
 }
 
-// Activated again, or given the focus, after it was minimised, the window hands the focus back.
-std::optional<LRESULT> Form1::onActivate(bool active) {
-    if (active && restoreFocusAfterMinimise()) {
-        return 0;
-    }
-    return std::nullopt;
-}
-
 // The dialog manager would turn the close box and Alt+F4 into Esc, which does nothing.
 LRESULT Form1::onClose() {
     DestroyWindow(window());
@@ -361,18 +343,18 @@ LRESULT Form1::onDestroy() {
 // activated again after another had been. A minimised window may stay active, with the focus
 // taken from its controls (Wine keeps it so), and would then start again at EXIT: the form
 // notes the focus when it is minimised, and hands it back once the window is restored.
-bool Form1::restoreFocusAfterMinimise() {
+std::optional<LRESULT> Form1::onActivate(bool active) {
     HWND focus = focusWhenMinimised_;
-    if (focus == nullptr || IsIconic(window()) != FALSE) {
-        return false;
+    if (!active || focus == nullptr || IsIconic(window()) != FALSE) {
+        return std::nullopt;
     }
     focusWhenMinimised_ = nullptr;
     if (IsChild(window(), focus) == FALSE) {
-        return false;
+        return std::nullopt;
     }
     // As the dialog manager does on activation: the box keeps its selection and caret.
     SetFocus(focus);
-    return true;
+    return 0;
 }
 
 std::string Form1::boxText(Box which) const {

@@ -37,10 +37,9 @@ public:
 private:
     friend class OwnedWindowClass<Form1>;
     static LRESULT byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // Each message the form answers, to its handler; none where Windows' own handling follows.
+    std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // One handler for each message the form answers; none where Windows' own handling follows.
     LRESULT onCreate();
     LRESULT onPaint();
     LRESULT onEditColours(HDC dc, HWND edit);
@@ -58,12 +57,10 @@ private:
     LRESULT onAfterFirstPaint();
     LRESULT onDestroy();
 
-    void showFirstPaint();
     [[nodiscard]] bool tipsMayLoad() const;
     void setIcons(int dpi);
     bool takeDesktopColours();
     void resetPointer() const;
-    bool restoreFocusAfterMinimise();
     const Pixels& dove();
     [[nodiscard]] HWND box(Box which) const noexcept;
 

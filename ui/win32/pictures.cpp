@@ -31,12 +31,6 @@ BITMAPINFO topDown(int width, int height) {
     return infoOf(width, -height, 32);
 }
 
-// A top-down 32-bit DIB section and where its pixels lie.
-Bitmap dibSection(int width, int height, void** bits) {
-    const BITMAPINFO info = topDown(width, height);
-    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
 } // namespace
 
 BackgroundPicture::BackgroundPicture() {
@@ -81,8 +75,9 @@ Pixels DovePixels() {
 }
 
 Bitmap ToBitmap(const Pixels& pixels) {
+    const BITMAPINFO info = topDown(pixels.width, pixels.height);
     void* bits = nullptr;
-    Bitmap bitmap = dibSection(pixels.width, pixels.height, &bits);
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap) {
         std::memcpy(bits, pixels.argb.data(), pixels.argb.size() * sizeof(std::uint32_t));
     }
