@@ -15,30 +15,6 @@ bool failed(double value) noexcept {
 
 } // namespace
 
-std::string_view BoxName(Box box) noexcept {
-    switch (box) {
-    case Box::Text1:
-        return "Text1";
-    case Box::Text2:
-        return "Text2";
-    case Box::Text3:
-        return "Text3";
-    case Box::Text4:
-        return "Text4";
-    case Box::Text5:
-        return "Text5";
-    case Box::Text7:
-        return "Text7";
-    case Box::Text8:
-        return "Text8";
-    case Box::Text9:
-        return "Text9";
-    case Box::Text11:
-        return "Text11";
-    }
-    return {};
-}
-
 InputRule RuleFor(Box input) noexcept {
     switch (input) {
     case Box::Text1:

@@ -19,8 +19,6 @@ inline constexpr std::array kResultBoxes{Box::Text7, Box::Text8, Box::Text9, Box
 inline constexpr std::array kAllBoxes{Box::Text1, Box::Text2, Box::Text3, Box::Text4, Box::Text5,
                                       Box::Text7, Box::Text8, Box::Text9, Box::Text11};
 
-[[nodiscard]] std::string_view BoxName(Box box) noexcept;
-
 // What the calculation needs of the window: read a box, replace its text, and know how
 // many characters it holds.
 class BalanceBoxes {

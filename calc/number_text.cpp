@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -189,41 +190,35 @@ Reading readDecimal(std::string_view number) noexcept {
 }
 #endif
 
-} // namespace
-
-std::string_view TrimBlank(std::string_view text) noexcept {
+// The text without the blank space around it: blank bytes and no-break spaces, in any mix.
+std::string_view trimBlank(std::string_view text) noexcept {
     // Text pasted from a spreadsheet cell or a terminal brings tabs, line breaks and no-break
     // spaces along with the number.
+    constexpr std::string_view kBlankBytes = " \t\n\r\v\f";
     constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
-    const auto isBlankByte = [](char c) {
-        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-    };
-    for (bool trimmed = true; trimmed && !text.empty();) {
-        trimmed = false;
-        if (isBlankByte(text.front())) {
-            text.remove_prefix(1);
-            trimmed = true;
-        } else if (text.starts_with(kNoBreakSpace)) {
+    std::size_t before = 0;
+    do {
+        before = text.size();
+        text.remove_prefix(std::min(text.find_first_not_of(kBlankBytes), text.size()));
+        text.remove_suffix(text.size() - (text.find_last_not_of(kBlankBytes) + 1));
+        if (text.starts_with(kNoBreakSpace)) {
             text.remove_prefix(kNoBreakSpace.size());
-            trimmed = true;
         }
-        if (!text.empty() && isBlankByte(text.back())) {
-            text.remove_suffix(1);
-            trimmed = true;
-        } else if (text.ends_with(kNoBreakSpace)) {
+        if (text.ends_with(kNoBreakSpace)) {
             text.remove_suffix(kNoBreakSpace.size());
-            trimmed = true;
         }
-    }
+    } while (text.size() != before);
     return text;
 }
 
+} // namespace
+
 bool IsBlankOnly(std::string_view text) noexcept {
-    return !text.empty() && TrimBlank(text).empty();
+    return !text.empty() && trimBlank(text).empty();
 }
 
 Conversion TextToNumber(std::string_view text) noexcept {
-    text = TrimBlank(text);
+    text = trimBlank(text);
     if (text.empty()) {
         return {0.0, ConversionError::NotANumber};
     }

@@ -19,14 +19,12 @@ struct Conversion {
     [[nodiscard]] bool ok() const noexcept { return error == ConversionError::None; }
 };
 
-// The text without the blank space around it: spaces, tabs, line breaks (LF, CR, VT, FF)
-// and no-break spaces, as a spreadsheet cell or a terminal line brings them along.
-[[nodiscard]] std::string_view TrimBlank(std::string_view text) noexcept;
-// A text that is not empty but holds nothing else.
+// A text that is not empty but holds nothing but blank space: spaces, tabs, line breaks (LF,
+// CR, VT, FF) and no-break spaces, as a spreadsheet cell or a terminal line brings them along.
 [[nodiscard]] bool IsBlankOnly(std::string_view text) noexcept;
 
 // Reads a decimal number the same way in every locale: "." is the decimal point.
-// Accepted: optional blank space around (as TrimBlank takes it away), an optional
+// Accepted: optional blank space around (as IsBlankOnly counts it), an optional
 // sign, digits with at most one point and at least one digit, an optional exponent (e or E,
 // optional sign, digits). A number too small for a double becomes zero; one too large is an
 // overflow.

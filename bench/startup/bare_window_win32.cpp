@@ -4,6 +4,7 @@
 // start-up phases that it shares with trimwise.exe.
 
 #include "dpi.h"
+#include "geometry.h"
 #include "startup_trace.h"
 
 #include <windows.h>
@@ -45,17 +46,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
 
     // Its size grows with the display's scale, as a window aware of it does.
     const int dpi = trimwise::DpiOf(nullptr);
-    const HWND window = CreateWindowExW(0, kClassName, L"Bare window", WS_OVERLAPPEDWINDOW,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, MulDiv(300, dpi, 96),
-                                        MulDiv(100, dpi, 96), nullptr, nullptr, instance, nullptr);
+    const HWND window =
+        CreateWindowExW(0, kClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, trimwise::ScaledSize(300, dpi),
+                        trimwise::ScaledSize(100, dpi), nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 1;
     }
     trimwise::MarkPhase("frame created");
     const HWND text =
         CreateWindowExW(0, L"STATIC", L"Balance point calculator", WS_CHILD | WS_VISIBLE,
-                        MulDiv(10, dpi, 96), MulDiv(10, dpi, 96), MulDiv(260, dpi, 96),
-                        MulDiv(20, dpi, 96), window, nullptr, instance, nullptr);
+                        trimwise::ScaledSize(10, dpi), trimwise::ScaledSize(10, dpi),
+                        trimwise::ScaledSize(260, dpi), trimwise::ScaledSize(20, dpi), window,
+                        nullptr, instance, nullptr);
     SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
     trimwise::MarkPhase("controls: label");

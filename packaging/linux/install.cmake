@@ -2,7 +2,7 @@
 # listing, the icons, the manual page, the copyright and the changelog.
 include(GNUInstallDirs)
 
-set(app_id org.trimwise.Trimwise)
+set(app_id ${TRIMWISE_APP_ID})
 set(linux_dir ${CMAKE_CURRENT_LIST_DIR})
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/trimwise)
 
@@ -20,8 +20,7 @@ install(CODE "
     endif()")
 
 # The desktop finds the icon by the application id in the hicolor theme, one file per size.
-set(TRIMWISE_ICON_SIZES 16 24 32 48 64 128 256)
-foreach(size IN LISTS TRIMWISE_ICON_SIZES)
+foreach(size IN LISTS TRIMWISE_DESKTOP_ICON_SIZES)
     set(icon ${PROJECT_SOURCE_DIR}/assets/icons/trimwise-${size}.png)
     if(NOT EXISTS ${icon})
         message(FATAL_ERROR "The ${size}x${size} desktop icon ${icon} is missing; "

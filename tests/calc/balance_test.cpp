@@ -1,4 +1,5 @@
 #include "balance.h"
+#include "box_name.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,4 +1,5 @@
 #include "balance.h"
+#include "box_name.h"
 #include "memory_boxes.h"
 
 #include <array>

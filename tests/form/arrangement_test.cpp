@@ -52,7 +52,7 @@ TEST(Arrangement, EveryControlOnceAndEachLabelBesideItsBox) {
             }
         }
         if (line.label != nullptr) {
-            EXPECT_EQ(line.label->labels, line.control->name);
+            EXPECT_EQ(line.label->box, line.control->box);
             ASSERT_GE(line.line.size(), 2U);
             EXPECT_EQ(line.line[0], line.label) << line.control->name;
             EXPECT_EQ(line.line[1], line.control) << line.control->name;

@@ -1,3 +1,4 @@
+#include "box_name.h"
 #include "handlers.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "key_press.h"
+#include "key_action.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -34,7 +34,8 @@ TEST(VisibleText, SpellsOutWhatWouldBreakTheLine) {
          "9",
          "\xE2\x82\xAC"
          "9"},
-        {"\xC2", "\xC2"}, // a cut-off sequence is passed on as it is
+        {"1\xF0\x9F\x98\x80", "1\xF0\x9F\x98\x80"}, // beyond the basic plane, whole
+        {"\xC2", "\xC2"},                           // a cut-off sequence is passed on as it is
     };
     for (const Visible& c : cases) {
         EXPECT_EQ(VisibleText(c.text), c.shown) << c.text;

@@ -1,3 +1,4 @@
+#include "box_name.h"
 #include "rules.h"
 
 #include <algorithm>

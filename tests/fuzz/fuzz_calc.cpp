@@ -9,6 +9,7 @@
 // of any length would.
 
 #include "balance.h"
+#include "box_name.h"
 #include "memory_boxes.h"
 #include "number_text.h"
 #include "shown_number.h"

@@ -31,8 +31,9 @@ void check(const trimwise::Pixels& pixels) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = std::as_bytes(std::span(data, size));
     check(trimwise::DecodeGifFirstFrame(bytes));
+    check(trimwise::IconPixels(bytes));
     // user32 and Qt read the images that the icon reader finds, so they must lie inside the file.
-    for (const trimwise::IconImage& image : trimwise::IconFileImages(bytes)) {
+    for (const trimwise::IconEntry& image : trimwise::IconFileImages(bytes)) {
         if (image.bytes.data() < bytes.data() ||
             image.bytes.data() + image.bytes.size() > bytes.data() + size) {
             std::abort();

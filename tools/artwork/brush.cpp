@@ -7,8 +7,8 @@ namespace trimwise::artwork {
 
 namespace {
 
-int Level(double value) {
-    return static_cast<int>(std::floor(value + 0.5));
+std::uint8_t Level(double value) {
+    return static_cast<std::uint8_t>(std::floor(value + 0.5));
 }
 
 Rgb Along(const std::vector<ColourStop>& stops, double t) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "style.h"
 #include "vector_path.h"
 
 #include <variant>
@@ -7,16 +8,10 @@
 
 namespace trimwise::artwork {
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
-
 // A colour at a position from 0 to 1 along a gradient.
 struct ColourStop {
     double at = 0.0;
-    Rgb colour;
+    Rgb colour{};
 };
 
 // Colours vary along the line from start to end, and keep the end colours beyond them.

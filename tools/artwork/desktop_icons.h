@@ -2,13 +2,9 @@
 
 #include "icon_grid.h"
 
-#include <array>
 #include <vector>
 
 namespace trimwise::artwork {
-
-// The sizes a desktop icon theme asks for, in pixels.
-inline constexpr std::array kDesktopIconSizes{16, 24, 32, 48, 64, 128, 256};
 
 // The design at `size` pixels, kept pixel-sharp: the largest of its images whose size divides
 // `size` evenly, enlarged that many times without smoothing; where none does, the largest

@@ -30,7 +30,7 @@ constexpr Point kFarShoulder{63.0, 42.0};
 
 Rgb Mix(const Rgb& a, const Rgb& b, double t) {
     const auto channel = [t](int x, int y) {
-        return static_cast<int>(std::lround(x + (y - x) * t));
+        return static_cast<std::uint8_t>(std::lround(x + (y - x) * t));
     };
     return {channel(a.red, b.red), channel(a.green, b.green), channel(a.blue, b.blue)};
 }
@@ -43,8 +43,8 @@ double Raised(const WingPose& pose) {
 // raised wing more than a lowered one) and the colours its shadows and edges take.
 struct WingLight {
     double shade = 0.0;
-    Rgb shadow;
-    Rgb edge;
+    Rgb shadow{};
+    Rgb edge{};
 };
 
 WingLight LightFor(const WingPose& pose, bool far) {

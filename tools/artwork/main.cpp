@@ -11,15 +11,15 @@
 #include "icon_designs.h"
 #include "page_pictures.h"
 #include "palette_quantiser.h"
-#include "picture_names.h"
+#include "picture_files.h"
 #include "png_writer.h"
 #include "web_app.h"
 
 #include <QDir>
 #include <QSaveFile>
-#include <array>
 #include <cstdio>
 #include <exception>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
@@ -51,10 +51,28 @@ IndexedAnimation DoveAnimation() {
     return animation;
 }
 
-struct PointerDesign {
-    std::string_view file;
-    std::vector<IconImage> images;
-};
+// The design of a pointer's picture; none for None.
+std::vector<IconImage> PointerDesign(Pointer pointer) {
+    switch (pointer) {
+    case Pointer::LaughingFace:
+        return LaughingFace();
+    case Pointer::Hand:
+        return PointingHand();
+    case Pointer::NeutralFace:
+        return NeutralFace();
+    case Pointer::Banana:
+        return Banana();
+    case Pointer::SadFace:
+        return SadFace();
+    case Pointer::Warning:
+        return WarningSign();
+    case Pointer::SmilingFace:
+        return SmilingFace();
+    case Pointer::None:
+        break;
+    }
+    return {};
+}
 
 void Write(const QDir& folder, const QString& name, const QByteArray& bytes) {
     QSaveFile file(folder.filePath(name));
@@ -81,15 +99,9 @@ void WriteAll(const QDir& folder) {
 
     const std::vector<IconImage> airliner = Airliner();
     Write(folder, kWindowIconFile, EncodeIco(airliner));
-    const std::array pointers{PointerDesign{kLaughingFacePointerFile, LaughingFace()},
-                              PointerDesign{kHandPointerFile, PointingHand()},
-                              PointerDesign{kNeutralFacePointerFile, NeutralFace()},
-                              PointerDesign{kBananaPointerFile, Banana()},
-                              PointerDesign{kSadFacePointerFile, SadFace()},
-                              PointerDesign{kWarningPointerFile, WarningSign()},
-                              PointerDesign{kSmilingFacePointerFile, SmilingFace()}};
-    for (const PointerDesign& pointer : pointers) {
-        Write(folder, pointer.file, EncodeIco(pointer.images));
+    const auto pointers = std::span(kPointers).subspan(1); // all but None
+    for (const Pointer pointer : pointers) {
+        Write(folder, PointerFile(pointer), EncodeIco(PointerDesign(pointer)));
     }
 
     MakeFolder(folder, QStringLiteral("icons"));
@@ -108,10 +120,10 @@ void WriteAll(const QDir& folder) {
     MakeFolder(folder, QStringLiteral("page"));
     Write(folder, PagePictureName(kBackgroundPictureFile), PagePng(background));
     Write(folder, PagePictureName(kDovePictureFile), PagePng(FirstFrame(dove)));
-    for (const PointerDesign& pointer : pointers) {
+    for (const Pointer pointer : pointers) {
         for (const int scale : {1, 2}) {
-            Write(folder, PagePictureName(pointer.file, scale),
-                  PagePng(PointerImage(pointer.images, scale)));
+            Write(folder, PagePictureName(PointerFile(pointer), scale),
+                  PagePng(PointerImage(PointerDesign(pointer), scale)));
         }
     }
 }

@@ -14,8 +14,8 @@ namespace {
 
 // The design's box green as the icons' ground and the browser's bar, the window's face
 // behind the page while it starts.
-constexpr trimwise::Rgb kThemeColour = kBoxGreen;
-constexpr trimwise::Rgb kBackgroundColour = kButtonFace;
+constexpr Rgb kThemeColour = kBoxGreen;
+constexpr Rgb kBackgroundColour = kButtonFace;
 
 // The sides of the airliner's design square: on the transparent icons it fills the icon; a
 // maskable icon's picture must fit in the central circle of 80 % of its side, which the
@@ -31,7 +31,7 @@ constexpr Point kAirlinerMiddle{16.5, 15.0};
 
 // The airliner drawn `picture` pixels to its design square in the middle of a `side` square,
 // on `ground` where one is given.
-QImage Icon(int side, int picture, const std::optional<trimwise::Rgb>& ground = std::nullopt) {
+QImage Icon(int side, int picture, const std::optional<Rgb>& ground = std::nullopt) {
     SupersampledCanvas canvas(side, side);
     if (ground) {
         Path square;
@@ -39,7 +39,7 @@ QImage Icon(int side, int picture, const std::optional<trimwise::Rgb>& ground = 
         square.lineTo({side * 1.0, 0.0});
         square.lineTo({side * 1.0, side * 1.0});
         square.lineTo({0.0, side * 1.0});
-        canvas.fill(square, Affine{}, Rgb{ground->red, ground->green, ground->blue});
+        canvas.fill(square, Affine{}, *ground);
     }
     const double scale = picture / kAirlinerSide;
     DrawAirliner(canvas, Affine{}
@@ -55,7 +55,7 @@ QImage Icon(int side, int picture, const std::optional<trimwise::Rgb>& ground = 
     return image;
 }
 
-QString Hex(trimwise::Rgb colour) {
+QString Hex(Rgb colour) {
     return QStringLiteral("#%1%2%3")
         .arg(colour.red, 2, 16, QLatin1Char('0'))
         .arg(colour.green, 2, 16, QLatin1Char('0'))

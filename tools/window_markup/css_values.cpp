@@ -2,8 +2,10 @@
 
 #include "picture_files.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace trimwise {
 
@@ -49,22 +51,15 @@ std::string CssFont(FontRole role) {
 }
 
 std::string HtmlEscaped(std::string_view text) {
+    constexpr std::array<std::pair<char, std::string_view>, 4> kEntities{
+        {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}}};
     std::string escaped;
     for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
+        const auto entity =
+            std::ranges::find(kEntities, c, &std::pair<char, std::string_view>::first);
+        if (entity != kEntities.end()) {
+            escaped += entity->second;
+        } else {
             escaped += c;
         }
     }

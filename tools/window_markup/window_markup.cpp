@@ -3,14 +3,13 @@
 #include "arrangement.h"
 #include "click.h"
 #include "css_values.h"
-#include "key_press.h"
+#include "key_action.h"
 #include "messages.h"
 #include "picture_files.h"
 #include "rules.h"
 
-#include <initializer_list>
+#include <array>
 #include <string_view>
-#include <utility>
 
 namespace trimwise {
 namespace {
@@ -79,9 +78,8 @@ void addLine(std::string& html, const ArrangedLine& line) {
     }
 }
 
-template <typename Enum>
-std::string codes(std::string_view name,
-                  std::initializer_list<std::pair<Enum, std::string_view>> values) {
+template <typename Enum, std::size_t N>
+std::string codes(std::string_view name, const std::array<Named<Enum>, N>& values) {
     std::string text = "const " + std::string(name) + " = Object.freeze({ ";
     std::string_view separator;
     for (const auto& [value, spelt] : values) {
@@ -113,19 +111,7 @@ std::string WindowMarkup() {
 }
 
 std::string ScriptCodes() {
-    using enum KeyAction;
-    using enum MouseEvent;
-    return codes<KeyAction>("KeyAction", {{Default, "Default"},
-                                          {Swallow, "Swallow"},
-                                          {Click, "Click"},
-                                          {FocusNext, "FocusNext"},
-                                          {FocusPrevious, "FocusPrevious"},
-                                          {TypePoint, "TypePoint"}}) +
-           codes<MouseEvent>("Mouse", {{Press, "Press"},
-                                       {DoublePress, "DoublePress"},
-                                       {ReleaseInside, "ReleaseInside"},
-                                       {ReleaseOutside, "ReleaseOutside"},
-                                       {CaptureLost, "CaptureLost"}});
+    return codes("KeyAction", kKeyActions) + codes("Mouse", kMouseEvents);
 }
 
 } // namespace trimwise

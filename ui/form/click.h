@@ -1,5 +1,8 @@
 #pragma once
 
+#include "value_list.h"
+
+#include <array>
 #include <cstdint>
 
 namespace trimwise {
@@ -12,6 +15,15 @@ enum class MouseEvent : std::uint8_t {
     ReleaseOutside,
     CaptureLost, // the control no longer follows the mouse: another window took it
 };
+// Every event with its name in the page's script, in the order of their values.
+inline constexpr auto kMouseEvents = std::to_array<Named<MouseEvent>>({
+    {MouseEvent::Press, "Press"},
+    {MouseEvent::DoublePress, "DoublePress"},
+    {MouseEvent::ReleaseInside, "ReleaseInside"},
+    {MouseEvent::ReleaseOutside, "ReleaseOutside"},
+    {MouseEvent::CaptureLost, "CaptureLost"},
+});
+static_assert(InValueOrder(kMouseEvents, &Named<MouseEvent>::value));
 
 // Tells a click on a control from the mouse events that reach it: the button goes down on
 // the control and comes up inside it. The second press of a double click is a press like

@@ -9,11 +9,23 @@ namespace trimwise {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDesignDpi = 96;
 
-// The pixel edge of a position in twips at that many dots per inch, to the nearest pixel
-// and halves up. Every edge is rounded by itself, never a size, so that controls that meet
-// in twips still meet in pixels: no overlap and no gap at any scale.
+// The pixel edge of a position in twips at that many dots per inch, to the nearest pixel and
+// halves up: the one rule by which the design grows with the display. Every edge is rounded by
+// itself, never a size, so that controls that meet in twips still meet in pixels: no overlap
+// and no gap at any scale.
 [[nodiscard]] constexpr int PixelEdge(int twips, int dpi = kDesignDpi) noexcept {
     return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+// A size in the design's pixels, such as a picture's or a pointer's, by the same rule.
+[[nodiscard]] constexpr int ScaledSize(int pixels, int dpi) noexcept {
+    return PixelEdge(pixels * (kTwipsPerInch / kDesignDpi), dpi);
+}
+
+// A text's character height in the design's pixels, rounded down instead, so that no text
+// outgrows the box it was laid out in.
+[[nodiscard]] constexpr int TextHeight(int pixels, int dpi) noexcept {
+    return pixels * dpi / kDesignDpi;
 }
 
 // A box in pixels; right and bottom lie just outside it.

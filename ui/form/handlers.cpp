@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "rules.h"
+#include "utf8.h"
 
 namespace trimwise {
 namespace {
@@ -26,11 +27,8 @@ private:
     // The first `count` characters of UTF-8 text, never a part of one.
     static std::string_view CutToCharacters(std::string_view text, std::size_t count) noexcept {
         std::size_t at = 0;
-        for (std::size_t kept = 0; at < text.size(); ++at) {
-            const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0U) != 0x80U;
-            if (starts && kept++ == count) {
-                break;
-            }
+        for (std::size_t kept = 0; at < text.size() && kept < count; ++kept) {
+            at += FirstCharacter(text.substr(at)).length;
         }
         return text.substr(0, at);
     }

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "balance.h"
+#include "picture_names.h"
+#include "program.h"
+#include "value_list.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace trimwise {
@@ -10,37 +16,23 @@ enum class ControlKind : std::uint8_t { TextBox, Label, PushButton, Image };
 
 // The few text styles of the window; sizes are pixels, the points of the design at 96 dpi.
 enum class FontRole : std::uint8_t {
-    Box,        // "MS Sans Serif" 8.25 pt bold
+    BoxText,    // "MS Sans Serif" 8.25 pt bold
     Button,     // "MS Sans Serif" 12 pt bold
     Caption,    // "Arial" 11.25 pt bold
     Hint,       // "MS Sans Serif" 8.25 pt regular
     SmallPrint, // "Small Fonts" 6.75 pt regular
 };
-// Every font role, in the order of their values, so that a table of fonts can be indexed by
-// role.
-inline constexpr std::array kFontRoles{FontRole::Box, FontRole::Button, FontRole::Caption,
+// Every font role, in the order of their values, so that a table of fonts is sized from it.
+inline constexpr std::array kFontRoles{FontRole::BoxText, FontRole::Button, FontRole::Caption,
                                        FontRole::Hint, FontRole::SmallPrint};
-static_assert([] {
-    for (std::size_t i = 0; i < kFontRoles.size(); ++i) {
-        if (static_cast<std::size_t>(kFontRoles[i]) != i) {
-            return false;
-        }
-    }
-    return true;
-}());
+static_assert(InValueOrder(kFontRoles));
 
 enum class TextColour : std::uint8_t { WindowText, ButtonText, Black, ResultBlue, Red };
-
-enum class Pointer : std::uint8_t {
-    None, // the window's pointer shows through
-    LaughingFace,
-    Hand,
-    NeutralFace,
-    Banana,
-    SadFace,
-    Warning,
-    SmilingFace,
-};
+// Every text colour, in the order of their values, so that a table of colours is sized from it.
+inline constexpr std::array kTextColours{TextColour::WindowText, TextColour::ButtonText,
+                                         TextColour::Black, TextColour::ResultBlue,
+                                         TextColour::Red};
+static_assert(InValueOrder(kTextColours));
 
 // What a click on a control does. Every other control answers nothing of the program's own.
 enum class OnClick : std::uint8_t { Nothing, Calculate, EndProgram };
@@ -49,8 +41,9 @@ inline constexpr int kDefaultMaxLength = 7;
 
 // One control of the window. Positions and sizes are twips from the client area's
 // top-left corner. `stacking` grows towards the front; `tabIndex` is -1 where the control
-// has no place in the tab order; `labels` names the box that a question or caption names;
-// `onClick` is what the program does when the control is clicked.
+// has no place in the tab order; `box` is the calculation's box that a text box shows, or
+// that a question or caption names; `onClick` is what the program does when the control is
+// clicked.
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
@@ -68,7 +61,7 @@ struct ControlSpec {
     int maxLength;
     std::string_view toolTip;
     Pointer pointer;
-    std::string_view labels;
+    std::optional<Box> box;
     OnClick onClick;
 };
 
@@ -91,21 +84,24 @@ struct WindowSpec {
     WindowFrame frame;
 };
 
-inline constexpr WindowSpec kForm1{"Trimwise V1.2",
-                                   8895,
-                                   4440,
-                                   2415,
-                                   2700,
-                                   Pointer::LaughingFace,
-                                   FontRole::Hint,
-                                   {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
+inline constexpr WindowSpec kForm1{
+    .title = kWindowTitle,
+    .clientWidth = 8895,
+    .clientHeight = 4440,
+    .left = 2415,
+    .top = 2700,
+    .pointer = Pointer::LaughingFace,
+    .font = FontRole::Hint,
+    .frame = {.sizable = false, .minimiseBox = true, .maximiseBox = false}};
 
 // Everything in the window, in its rows from the top.
 extern const std::array<ControlSpec, 32> kControls;
 
 // The row of the control of that name, or null.
 [[nodiscard]] const ControlSpec* FindControl(std::string_view name) noexcept;
-// The question or caption label that names the box of that name, or null.
-[[nodiscard]] const ControlSpec* LabelOf(std::string_view boxName) noexcept;
+// The text box that shows a box, and the question or caption label that names it: every box
+// has both.
+[[nodiscard]] const ControlSpec& ControlOf(Box box) noexcept;
+[[nodiscard]] const ControlSpec& LabelOf(Box box) noexcept;
 
 } // namespace trimwise

@@ -1,6 +1,7 @@
 #include "messages.h"
 
 #include "layout_table.h"
+#include "utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -9,25 +10,16 @@
 namespace trimwise {
 namespace {
 
-std::string_view labelText(Box box) {
-    const ControlSpec* label = LabelOf(BoxName(box));
-    return label == nullptr ? BoxName(box) : label->text;
-}
-
-bool isBlank(char c) {
-    return c == ' ';
-}
-
 // Runs of spaces fold into one, and none is left at either end.
 std::string collapseSpaces(std::string_view text) {
     std::string collapsed;
     for (const char c : text) {
-        if (isBlank(c) && (collapsed.empty() || isBlank(collapsed.back()))) {
+        if (c == ' ' && (collapsed.empty() || collapsed.back() == ' ')) {
             continue;
         }
         collapsed += c;
     }
-    if (!collapsed.empty() && isBlank(collapsed.back())) {
+    if (collapsed.ends_with(' ')) {
         collapsed.pop_back();
     }
     return collapsed;
@@ -64,43 +56,30 @@ bool breaksTheLine(std::uint32_t code) {
 } // namespace
 
 std::string BoxCaption(Box box) {
-    std::string caption(labelText(box));
+    std::string caption(LabelOf(box).text);
     std::erase_if(caption, [](char c) { return c == '?' || c == '='; });
     return collapseSpaces(caption);
 }
 
 std::string AccessibleName(Box box) {
-    return collapseSpaces(labelText(box));
+    return collapseSpaces(LabelOf(box).text);
 }
 
 std::string AccessibleDescription(Box box) {
-    const ControlSpec* control = FindControl(BoxName(box));
-    return control == nullptr ? std::string() : std::string(control->toolTip);
+    return std::string(ControlOf(box).toolTip);
 }
 
 std::string VisibleText(std::string_view text) {
     std::string visible;
     visible.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        // Only the two- and three-byte forms can hold a character that breaks a line.
-        std::size_t length = 1;
-        std::uint32_t code = lead;
-        if ((lead & 0xE0U) == 0xC0U && i + 1 < text.size()) {
-            length = 2;
-            code = ((lead & 0x1FU) << 6U) | (static_cast<unsigned char>(text[i + 1]) & 0x3FU);
-        } else if ((lead & 0xF0U) == 0xE0U && i + 2 < text.size()) {
-            length = 3;
-            code = ((lead & 0x0FU) << 12U) |
-                   ((static_cast<unsigned char>(text[i + 1]) & 0x3FU) << 6U) |
-                   (static_cast<unsigned char>(text[i + 2]) & 0x3FU);
-        }
-        if (breaksTheLine(code)) {
-            appendEscape(visible, code);
+        const Utf8Character character = FirstCharacter(text.substr(i));
+        if (breaksTheLine(character.code)) {
+            appendEscape(visible, character.code);
         } else {
-            visible.append(text.substr(i, length));
+            visible.append(text.substr(i, character.length));
         }
-        i += length;
+        i += character.length;
     }
     return visible;
 }

@@ -69,16 +69,7 @@ const ControlSpec* PressedBy(DialogKey key, const ControlSpec* focused) noexcept
 }
 
 std::optional<Box> BoxOf(const ControlSpec& control) noexcept {
-    if (control.kind != ControlKind::TextBox) {
-        return std::nullopt;
-    }
-    const auto found = std::ranges::find(kAllBoxes, control.name, BoxName);
-    return found == kAllBoxes.end() ? std::nullopt : std::optional<Box>(*found);
-}
-
-const ControlSpec& ControlOf(Box box) noexcept {
-    // Every box has its row: the table tests hold the two together.
-    return *FindControl(BoxName(box));
+    return control.kind == ControlKind::TextBox ? control.box : std::nullopt;
 }
 
 std::size_t RowOf(const ControlSpec& control) noexcept {

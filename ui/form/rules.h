@@ -57,9 +57,8 @@ enum class DialogKey : std::uint8_t { Enter, Escape };
 // nothing elsewhere: the window has no default button. Esc presses nothing.
 [[nodiscard]] const ControlSpec* PressedBy(DialogKey key, const ControlSpec* focused) noexcept;
 
-// The calculation's box that a text box is, and the row of a box.
+// The calculation's box that a text box shows; none for any other control.
 [[nodiscard]] std::optional<Box> BoxOf(const ControlSpec& control) noexcept;
-[[nodiscard]] const ControlSpec& ControlOf(Box box) noexcept;
 
 // A row's place in the table, and the row at a place, null past the end.
 [[nodiscard]] std::size_t RowOf(const ControlSpec& control) noexcept;

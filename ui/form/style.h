@@ -56,7 +56,7 @@ struct FontSpec {
 
 [[nodiscard]] constexpr FontSpec DesignFont(FontRole role) noexcept {
     switch (role) {
-    case FontRole::Box:
+    case FontRole::BoxText:
         return {"MS Sans Serif", 11, true};
     case FontRole::Button:
         return {"MS Sans Serif", 16, true};

@@ -1,7 +1,6 @@
 #include "control_factory.h"
 
 #include "geometry.h"
-#include "input_method_off.h"
 #include "messages.h"
 #include "pictures.h"
 #include "rules.h"
@@ -23,9 +22,6 @@ QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(row.maxLength);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    if (!TakesInputMethod(row)) {
-        new InputMethodOff(box);
-    }
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, qColour(kBoxGreen));
     palette.setColor(QPalette::Text, qColour(DesignColour(row.colour)));

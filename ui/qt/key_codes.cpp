@@ -1,39 +1,47 @@
 #include "key_codes.h"
 
+#include "key_press.h"
+
+#include <string>
+
 namespace trimwise {
+namespace {
 
-std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifiers,
-                                           const QString& text) noexcept {
-    constexpr std::uint16_t backspace = 8;
-    constexpr std::uint16_t carriageReturn = 13;
-    constexpr std::uint16_t escape = 27;
-    constexpr char16_t firstPrintable = 0x20;
-    constexpr char16_t deleteCharacter = 0x7f;
-
-    constexpr std::uint16_t controlBackspace = 127;
-
+// The key as a browser names it: its own name where ui/form's rule knows the key, the letter
+// of Ctrl+letter whatever text the platform made of it, else the first character that it
+// types; nothing for a key that types a control character or none.
+std::string keyName(int key, bool control, const QString& text) {
     switch (key) {
     case Qt::Key_Backspace:
-        return modifiers.testFlag(Qt::ControlModifier) ? controlBackspace : backspace;
+        return "Backspace";
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return carriageReturn;
+        return "Enter";
     case Qt::Key_Escape:
-        return escape;
+        return "Escape";
     default:
         break;
     }
-    if (modifiers.testFlag(Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return static_cast<std::uint16_t>(key - Qt::Key_A + 1);
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return std::string(1, static_cast<char>('a' + (key - Qt::Key_A)));
     }
-    if (text.isEmpty()) {
-        return std::nullopt;
+    constexpr char16_t firstPrintable = 0x20;
+    constexpr char16_t deleteCharacter = 0x7f;
+    if (text.isEmpty() || text.front().unicode() < firstPrintable ||
+        text.front().unicode() == deleteCharacter) {
+        return {};
     }
-    const char16_t first = text.front().unicode();
-    if (first < firstPrintable || first == deleteCharacter) {
-        return std::nullopt;
-    }
-    return first;
+    return text.first(text.front().isHighSurrogate() && text.size() > 1 ? 2 : 1).toStdString();
+}
+
+} // namespace
+
+std::optional<std::uint16_t> CharacterCode(int key, Qt::KeyboardModifiers modifiers,
+                                           const QString& text) {
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const std::string name = keyName(key, control, text);
+    return CharacterCode(KeyPress{name, control, modifiers.testFlag(Qt::AltModifier),
+                                  modifiers.testFlag(Qt::ShiftModifier)});
 }
 
 } // namespace trimwise

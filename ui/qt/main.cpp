@@ -1,5 +1,7 @@
 #include "display_guard.h"
 #include "form1.h"
+#include "program.h"
+#include "text_view.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -18,7 +20,7 @@ int main(int argc, char* argv[]) {
 
     // One style everywhere, so that the fixed boxes look the same on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.trimwise.Trimwise"));
+    QGuiApplication::setDesktopFileName(trimwise::FromView(trimwise::kAppId));
 
     trimwise::Form1 form;
     form.show();

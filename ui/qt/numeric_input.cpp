@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -41,6 +42,7 @@ char16_t systemDecimalSeparator() {
 
 NumericInput::NumericInput(QLineEdit* box)
     : QObject(box), box_(box), decimalSeparator_(systemDecimalSeparator()) {
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
 }
 
@@ -48,6 +50,9 @@ bool NumericInput::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_) {
         if (event->type() == QEvent::KeyPress) {
             return filterKeyPress(event);
+        }
+        if (event->type() == QEvent::InputMethodQuery) {
+            return answerInputMethodQuery(event);
         }
         if (event->type() == QEvent::ContextMenu) {
             showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -85,6 +90,16 @@ bool NumericInput::filterKeyPress(QEvent* event) const {
         }
     }
     return false;
+}
+
+bool NumericInput::answerInputMethodQuery(QEvent* event) const {
+    auto* query = static_cast<QInputMethodQueryEvent*>(event);
+    // The box answers the rest of the questions itself.
+    const bool handled = static_cast<QObject*>(box_)->event(query);
+    if (query->queries().testFlag(Qt::ImEnabled)) {
+        query->setValue(Qt::ImEnabled, false);
+    }
+    return handled;
 }
 
 // The box's own menu, whose actions keep working: pasting through it is not filtered.

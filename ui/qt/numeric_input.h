@@ -7,9 +7,12 @@ class QPoint;
 
 namespace trimwise {
 
-// Sits before an input box and offers every typed character to TypedIntoBox; what it turns
+// What an input box takes. Every typed character goes to TypedIntoBox first; what it turns
 // into 0, Alt with a character key among them, never reaches the box, and the decimal
-// separator of the system's locale goes in as ".".
+// separator of the system's locale goes in as ".". No input method works in it (an input box
+// takes none, TakesInputMethod): the box's Qt::WA_InputMethodEnabled is cleared, and the
+// filter answers "no" when the platform's input method asks whether the box takes one, which
+// a QLineEdit answers itself whatever that attribute says.
 // Pasted text is left alone: the box's maximum length still holds, and the calculation
 // reports whatever is not a number.
 class NumericInput final : public QObject {
@@ -22,6 +25,7 @@ protected:
 
 private:
     bool filterKeyPress(QEvent* event) const;
+    bool answerInputMethodQuery(QEvent* event) const;
     void showContextMenu(const QPoint& where) const;
 
     QLineEdit* box_;

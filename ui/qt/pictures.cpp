@@ -1,6 +1,5 @@
 #include "pictures.h"
 
-#include "icon_bitmap.h"
 #include "picture_files.h"
 #include "pixels.h"
 #include "text_view.h"
@@ -86,8 +85,9 @@ QPixmap DoveStill(qreal ratio) {
 QIcon WindowIcon() {
     const QByteArray file = fileBytes(kWindowIconFile);
     QIcon icon;
-    for (const IconImage& image : IconFileImages(bytesOf(file))) {
-        if (const QImage bitmap = IconBitmap(image.bytes); !bitmap.isNull()) {
+    for (const IconEntry& image : IconFileImages(bytesOf(file))) {
+        if (const QImage bitmap = imageOf(IconPixels(image.bytes), QImage::Format_ARGB32);
+            !bitmap.isNull()) {
             icon.addPixmap(QPixmap::fromImage(bitmap));
         }
     }
@@ -98,7 +98,7 @@ QCursor PointerCursor(Pointer pointer, qreal ratio) {
     // An icon file holds several sizes; a pointer always uses its 32 x 32 image.
     const QByteArray file = fileBytes(PointerFile(pointer));
     if (const auto image = IconFileImage(bytesOf(file), kPointerSize)) {
-        if (const QImage bitmap = IconBitmap(*image);
+        if (const QImage bitmap = imageOf(IconPixels(*image), QImage::Format_ARGB32);
             bitmap.size() == QSize(kPointerSize, kPointerSize)) {
             // A Wayland pointer's picture takes whole scales only: between them, the picture
             // for the next whole scale, which the compositor shrinks to the display's.

@@ -47,10 +47,16 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
 
 
-# What the site's page adds to the page: its manifest and home-screen icon, and the policy
-# that lets it fetch them and start its worker.
-SITE_LINKS = ('<link rel="manifest" href="manifest.webmanifest">\n'
-              '<link rel="apple-touch-icon" href="apple-touch-icon.png">\n')
+# What the site's page adds to the page: links to its manifest and home-screen icon, which
+# tools/artwork wrote into assets/web under the names their kinds have, and the policy that
+# lets it fetch them and start its worker.
+def site_links(made):
+    manifest = next(name for name in made if name.endswith(".webmanifest"))
+    icon = next(name for name in made if name.startswith("apple-touch-icon"))
+    return (f'<link rel="manifest" href="{manifest}">\n'
+            f'<link rel="apple-touch-icon" href="{icon}">\n')
+
+
 SITE_POLICY = " 'self'; manifest-src 'self'; worker-src 'self'"
 
 
@@ -64,9 +70,9 @@ def write_site(page, worker, folder, site):
     of all it keeps, so that every build that changes the page or an icon replaces it."""
     site = Path(site)
     site.mkdir(parents=True, exist_ok=True)
-    index = page.replace("@SITE_LINKS@", SITE_LINKS).replace("@SITE_POLICY@", SITE_POLICY)
-    write(site / "index.html", index)
     made = sorted(path.name for path in (Path(folder) / "web").iterdir())
+    index = page.replace("@SITE_LINKS@", site_links(made)).replace("@SITE_POLICY@", SITE_POLICY)
+    write(site / "index.html", index)
     for name in made:
         shutil.copyfile(Path(folder) / "web" / name, site / name)
     kept_bytes = hashlib.sha256(index.encode("utf-8"))

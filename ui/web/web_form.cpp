@@ -1,9 +1,10 @@
 // The window's entry points for the page's script. The script hands over what happens in the
 // DOM, row by row; the handlers of ui/form decide, and answer through the view's imports.
 
+#include "arrangement.h"
 #include "click.h"
 #include "handlers.h"
-#include "key_press.h"
+#include "key_action.h"
 #include "messages.h"
 #include "rules.h"
 #include "typing.h"
@@ -57,7 +58,7 @@ public:
         // caption, the position, then the window's own words for its unit.
         if (box == Box::Text9 && !text.empty()) {
             const std::string said = AccessibleName(box) + " " + std::string(text) + " " +
-                                     std::string(FindControl("Label18")->text);
+                                     std::string(UnitOf(ControlOf(box))->text);
             ViewSay(said.data(), said.size());
         }
     }

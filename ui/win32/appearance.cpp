@@ -6,13 +6,6 @@
 
 namespace trimwise {
 
-Pixels AtScale(const Pixels& picture, int dpi) {
-    if (dpi == kDesignDpi) {
-        return picture;
-    }
-    return ScaleArea(picture, ScaledSize(picture.width, dpi), ScaledSize(picture.height, dpi));
-}
-
 Appearance::Appearance(int dpi) : dpi_(dpi), fonts_(dpi), cursors_(dpi) {}
 
 HBITMAP Appearance::dove(const Pixels& decoded) {

@@ -26,7 +26,4 @@ private:
     PointerCursors cursors_;
 };
 
-// The picture at the display's scale: pixel for pixel at 96 dots per inch, else scaled.
-[[nodiscard]] Pixels AtScale(const Pixels& picture, int dpi);
-
 } // namespace trimwise

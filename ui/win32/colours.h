@@ -25,10 +25,7 @@ namespace trimwise {
     const bool highContrast =
         SystemParametersInfoW(SPI_GETHIGHCONTRAST, contrast.cbSize, &contrast, 0) != FALSE &&
         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-    return ColoursFor(highContrast,
-                      {SystemColour(COLOR_WINDOW), SystemColour(COLOR_WINDOWTEXT),
-                       SystemColour(COLOR_BTNFACE), SystemColour(COLOR_BTNTEXT),
-                       SystemColour(COLOR_HIGHLIGHT), SystemColour(COLOR_HIGHLIGHTTEXT)});
+    return ColoursFor(highContrast, {SystemColour(COLOR_WINDOW), SystemColour(COLOR_WINDOWTEXT)});
 }
 
 } // namespace trimwise

@@ -17,10 +17,8 @@ std::string_view faceAt(std::string_view face, int dpi) {
 
 Font createFont(FontRole role, int dpi) {
     const FontSpec design = DesignFont(role);
-    // A negative height asks for the character height in pixels, without the leading: the
-    // design's pixels at 96 dots per inch, grown with the display and rounded down, so that
-    // no text outgrows the box it was laid out in.
-    return Font(CreateFontW(-(design.pixelSize * dpi / kDesignDpi), 0, 0, 0,
+    // A negative height asks for the character height in pixels, without the leading.
+    return Font(CreateFontW(-TextHeight(design.pixelSize, dpi), 0, 0, 0,
                             design.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                             dpi == kDesignDpi ? OUT_DEFAULT_PRECIS : OUT_TT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,

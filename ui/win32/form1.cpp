@@ -59,20 +59,21 @@ LRESULT Form1::byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return DefDlgProcW(window, message, wParam, lParam);
 }
 
-void Form1::build(HWND window) {
+LRESULT Form1::onCreate() {
     MarkPhase("frame created");
-    const int dpi = DpiOf(window);
+    const int dpi = DpiOf(window());
     appearance_.emplace(dpi);
     MarkPhase("fonts");
     // A display of another scale than the system's has a window of its own size, and icons of
     // its own; Wine gives every display one scale, so only Windows takes this path.
     if (dpi != DpiOf(nullptr)) {
         const RECT frame = frameAt(dpi);
-        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+        SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         setIcons(dpi);
     }
-    CreateControls(window, instance_, appearance_->fonts(), dpi);
+    CreateControls(window(), instance_, appearance_->fonts(), dpi);
+    return 0;
 }
 
 void Form1::show(int showCommand) {
@@ -96,24 +97,18 @@ void Form1::show(int showCommand) {
 // posted message comes before input and before painting. So no key or click reaches a box
 // before its hooks are in and its input method is off, and the client area waits the moment
 // that takes.
-void Form1::finishAfterShown() {
+LRESULT Form1::onAfterShown() {
     hooks_.emplace(window(), kBoxClicked);
     MarkPhase("input hooks");
     hooks_->turnOffInputMethods();
     MarkPhase("input methods off");
+    return 0;
 }
 
-// The boxes and the button paint themselves at once, so that the first paint is the whole
-// window. Left to the queue, their paints came after the messages posted and the input queued
-// meanwhile, and Wine, which puts a window's pixels on the X screen as it next takes a
-// message, showed the form first and the boxes' insides only after all that.
-void Form1::showFirstPaint() {
-    RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-void Form1::finishAfterFirstPaint() {
+LRESULT Form1::onAfterFirstPaint() {
     AddNamesForScreenReaders(window(), instance_);
     MarkPhase("name labels");
+    return 0;
 }
 
 // Tooltips come with the first move of the pointer over the window once it is painted, in
@@ -173,7 +168,7 @@ const Pixels& Form1::dove() {
 // The window has moved to a display of another scale: it takes the frame Windows suggests
 // and lays itself out anew, with fonts, pictures and pointers made for that scale. Wine
 // gives every display one scale and never sends this, so only Windows exercises it.
-void Form1::rescale(int dpi, const RECT& frame) {
+LRESULT Form1::onDpiChanged(int dpi, const RECT& frame) {
     // The boxes take the new fonts, and the mouse the new pointer, before the old ones go:
     // after the swap `outgoing` holds the old set until the end.
     std::optional<Appearance> outgoing(std::in_place, dpi);
@@ -187,153 +182,179 @@ void Form1::rescale(int dpi, const RECT& frame) {
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window(), nullptr, FALSE);
     resetPointer();
+    return 0;
 }
 
-LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND self = window();
+std::optional<LRESULT> Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        build(self);
-        return 0;
+        return onCreate();
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT:
-        PaintForm(self, *appearance_, background_, colours_, dove());
-        if (!painted_) {
-            painted_ = true;
-            showFirstPaint();
-            PostMessageW(self, kAfterFirstPaint, 0, 0);
-        }
-        MarkFirstPaint();
-        return 0;
-    case WM_CTLCOLOREDIT: {
-        const ControlSpec* control = RowOfWindow(reinterpret_cast<HWND>(lParam));
-        auto* dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, ToColorRef(colours_.text(control != nullptr ? control->colour
-                                                                     : TextColour::WindowText)));
-        SetBkColor(dc, ToColorRef(colours_.boxGround));
-        return reinterpret_cast<LRESULT>(boxBrush_.get());
-    }
+        return onPaint();
+    case WM_CTLCOLOREDIT:
+        return onEditColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOLORCHANGE:
+        return onDesktopChanged(false);
     case WM_SETTINGCHANGE:
-        // High contrast turned on or off, or the user's colours changed: the form follows at
-        // once, boxes and button included.
-        if (takeDesktopColours()) {
-            RedrawWindow(self, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        }
-        // A new status font for the desktop is the tips' font too.
-        if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS && tips_) {
-            tips_->rescale(appearance_->dpi());
-        }
-        break;
+        return onDesktopChanged(wParam == SPI_SETNONCLIENTMETRICS);
     case WM_SETCURSOR:
-        if (HCURSOR cursor = appearance_->cursors().over(self, reinterpret_cast<HWND>(wParam),
-                                                         LOWORD(lParam), appearance_->dpi())) {
-            SetCursor(cursor);
-            if (!tips_ && tipsMayLoad()) {
-                tips_.emplace(self, instance_, appearance_->dpi());
-                MarkPhase("tooltips");
-            }
-            return TRUE;
-        }
-        break;
-    case kGetDpiScaledSize: {
-        // Moving to a display of another scale, the window takes the table's size there, not
-        // a stretch of its frame. Wine gives every display one scale and never asks, so only
-        // Windows exercises it.
-        const RECT frame = frameAt(static_cast<int>(wParam));
-        *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
-        return TRUE;
-    }
+        return onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
+    case kGetDpiScaledSize:
+        return onGetDpiScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DPICHANGED:
-        rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
+        return onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_NOTIFY:
-        if (tips_ && reinterpret_cast<const NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
-            tips_->giveText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
-            return 0;
-        }
-        break;
+        return onNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0U) == SC_MINIMIZE) {
-            focusWhenMinimised_ = GetFocus();
-        }
-        break;
+        return onSysCommand(wParam);
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && restoreFocusAfterMinimise()) {
-            return 0;
-        }
-        break;
+        return onActivate(LOWORD(wParam) != WA_INACTIVE);
     case WM_SETFOCUS:
-        if (restoreFocusAfterMinimise()) {
-            return 0;
-        }
-        break;
+        return onActivate(true);
     case DM_GETDEFID:
-        // No button is the default: Enter presses a button only while it has the focus.
-        return 0;
+        return 0; // no button is the default: Enter presses one only while it has the focus
     case WM_CLOSE:
-        // The dialog manager would turn the close box and Alt+F4 into Esc, which does nothing.
-        DestroyWindow(self);
-        return 0;
+        return onClose();
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            command(LOWORD(wParam));
-        }
-        return 0;
+        return onCommand(LOWORD(wParam), HIWORD(wParam));
     case kBoxClicked:
-        clicked(reinterpret_cast<HWND>(wParam));
-        return 0;
+        return onControlClicked(reinterpret_cast<HWND>(wParam));
     case kAfterShown:
-        finishAfterShown();
-        return 0;
+        return onAfterShown();
     case kAfterFirstPaint:
-        finishAfterFirstPaint();
-        return 0;
+        return onAfterFirstPaint();
     case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+        return onDestroy();
     default:
-        break;
+        return std::nullopt;
     }
-    return byDefault(self, message, wParam, lParam);
 }
 
-void Form1::command(int id) {
-    // Enter and Esc reach the form as IDOK and IDCANCEL, and press what the rules say. A
-    // focused button is pressed by the dialog manager itself, as its own BN_CLICKED.
+LRESULT Form1::onPaint() {
+    PaintForm(window(), *appearance_, background_, colours_, dove());
+    if (!painted_) {
+        painted_ = true;
+        // The boxes and the button paint themselves at once, so that the first paint is the
+        // whole window. Left to the queue, their paints came after the messages posted and the
+        // input queued meanwhile, and Wine, which puts a window's pixels on the X screen as it
+        // next takes a message, showed the form first and the boxes' insides only after all that.
+        RedrawWindow(window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PostMessageW(window(), kAfterFirstPaint, 0, 0);
+    }
+    MarkFirstPaint();
+    return 0;
+}
+
+LRESULT Form1::onEditColours(HDC dc, HWND edit) {
+    const ControlSpec* control = RowOfWindow(edit);
+    SetTextColor(dc, ToColorRef(colours_.text(control != nullptr ? control->colour
+                                                                 : TextColour::WindowText)));
+    SetBkColor(dc, ToColorRef(colours_.boxGround));
+    return reinterpret_cast<LRESULT>(boxBrush_.get());
+}
+
+// High contrast turned on or off, or the user's colours changed: the form follows at once,
+// boxes and button included. A new status font for the desktop is the tips' font too.
+std::optional<LRESULT> Form1::onDesktopChanged(bool newStatusFont) {
+    if (takeDesktopColours()) {
+        RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    if (newStatusFont && tips_) {
+        tips_->rescale(appearance_->dpi());
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> Form1::onSetCursor(HWND over, UINT hitTest) {
+    const std::optional<Pointer> pointer = PointerOver(window(), over, hitTest, appearance_->dpi());
+    HCURSOR cursor = pointer ? appearance_->cursors()[*pointer] : nullptr;
+    if (cursor == nullptr) {
+        return std::nullopt;
+    }
+    SetCursor(cursor);
+    if (!tips_ && tipsMayLoad()) {
+        tips_.emplace(window(), instance_, appearance_->dpi());
+        MarkPhase("tooltips");
+    }
+    return TRUE;
+}
+
+// Moving to a display of another scale, the window takes the table's size there, not a
+// stretch of its frame. Wine gives every display one scale and never asks, so only Windows
+// exercises it.
+LRESULT Form1::onGetDpiScaledSize(int dpi, SIZE& size) {
+    const RECT frame = frameAt(dpi);
+    size = {frame.right - frame.left, frame.bottom - frame.top};
+    return TRUE;
+}
+
+std::optional<LRESULT> Form1::onNotify(NMHDR& header) {
+    if (!tips_ || header.code != TTN_GETDISPINFOW) {
+        return std::nullopt;
+    }
+    tips_->giveText(reinterpret_cast<NMTTDISPINFOW&>(header));
+    return 0;
+}
+
+std::optional<LRESULT> Form1::onSysCommand(WPARAM command) {
+    if ((command & 0xFFF0U) == SC_MINIMIZE) {
+        focusWhenMinimised_ = GetFocus();
+    }
+    return std::nullopt;
+}
+
+// The dialog manager would turn the close box and Alt+F4 into Esc, which does nothing.
+LRESULT Form1::onClose() {
+    DestroyWindow(window());
+    return 0;
+}
+
+// Enter and Esc reach the form as IDOK and IDCANCEL, and press what the rules say. A focused
+// button is pressed by the dialog manager itself, as its own BN_CLICKED.
+LRESULT Form1::onCommand(int id, int code) {
+    if (code != BN_CLICKED) {
+        return 0;
+    }
     if (id == IDOK || id == IDCANCEL) {
         const DialogKey key = id == IDOK ? DialogKey::Enter : DialogKey::Escape;
         if (const ControlSpec* pressed = PressedBy(key, RowOfWindow(GetFocus()))) {
             Clicked(*this, *pressed);
         }
-        return;
+        return 0;
     }
-    clicked(GetDlgItem(window(), id));
+    return onControlClicked(GetDlgItem(window(), id));
 }
 
-void Form1::clicked(HWND child) {
-    if (const ControlSpec* control = RowOfWindow(child)) {
-        Clicked(*this, *control);
+LRESULT Form1::onControlClicked(HWND control) {
+    if (const ControlSpec* row = RowOfWindow(control)) {
+        Clicked(*this, *row);
     }
+    return 0;
+}
+
+LRESULT Form1::onDestroy() {
+    PostQuitMessage(0);
+    return 0;
 }
 
 // The dialog manager hands the focus back to the control that had it when the window is
 // activated again after another had been. A minimised window may stay active, with the focus
 // taken from its controls (Wine keeps it so), and would then start again at EXIT: the form
 // notes the focus when it is minimised, and hands it back once the window is restored.
-bool Form1::restoreFocusAfterMinimise() {
+std::optional<LRESULT> Form1::onActivate(bool active) {
     HWND focus = focusWhenMinimised_;
-    if (focus == nullptr || IsIconic(window()) != FALSE) {
-        return false;
+    if (!active || focus == nullptr || IsIconic(window()) != FALSE) {
+        return std::nullopt;
     }
     focusWhenMinimised_ = nullptr;
     if (IsChild(window(), focus) == FALSE) {
-        return false;
+        return std::nullopt;
     }
     // As the dialog manager does on activation: the box keeps its selection and caret.
     SetFocus(focus);
-    return true;
+    return 0;
 }
 
 std::string Form1::boxText(Box which) const {

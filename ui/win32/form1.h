@@ -37,20 +37,31 @@ public:
 private:
     friend class OwnedWindowClass<Form1>;
     static LRESULT byDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void build(HWND window);
-    void finishAfterShown();
-    void showFirstPaint();
-    void finishAfterFirstPaint();
+    // Each message the form answers, to its handler; none where Windows' own handling follows.
+    std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    LRESULT onCreate();
+    LRESULT onPaint();
+    LRESULT onEditColours(HDC dc, HWND edit);
+    std::optional<LRESULT> onDesktopChanged(bool newStatusFont);
+    std::optional<LRESULT> onSetCursor(HWND over, UINT hitTest);
+    LRESULT onGetDpiScaledSize(int dpi, SIZE& size);
+    LRESULT onDpiChanged(int dpi, const RECT& frame);
+    std::optional<LRESULT> onNotify(NMHDR& header);
+    std::optional<LRESULT> onSysCommand(WPARAM command);
+    std::optional<LRESULT> onActivate(bool active);
+    LRESULT onClose();
+    LRESULT onCommand(int id, int code);
+    LRESULT onControlClicked(HWND control);
+    LRESULT onAfterShown();
+    LRESULT onAfterFirstPaint();
+    LRESULT onDestroy();
+
     [[nodiscard]] bool tipsMayLoad() const;
-    void rescale(int dpi, const RECT& frame);
     void setIcons(int dpi);
     bool takeDesktopColours();
     void resetPointer() const;
-    bool restoreFocusAfterMinimise();
     const Pixels& dove();
-    void command(int id);
-    void clicked(HWND child);
     [[nodiscard]] HWND box(Box which) const noexcept;
 
     HINSTANCE instance_;
@@ -58,7 +69,7 @@ private:
     ApplicationIcons classIcons_;
     OwnedWindowClass<Form1> windowClass_;
     BackgroundPicture background_;
-    FormColours colours_;
+    FormColours colours_{};
     Brush boxBrush_;
     // Decoded at the first paint, once the window is on screen.
     std::optional<Pixels> dove_;

@@ -6,36 +6,20 @@
 
 namespace trimwise {
 
-// Owners of the few kinds of handle the window holds; each frees its handle once.
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
+// Owners of the few kinds of handle the window holds; each frees its handle once, by the call
+// that the handle's kind asks for.
+template <auto free> struct FreedBy {
+    template <class Handle> void operator()(Handle handle) const noexcept { free(handle); }
 };
-template <class Handle>
-using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
-using Font = GdiObject<HFONT>;
-using Brush = GdiObject<HBRUSH>;
-using Bitmap = GdiObject<HBITMAP>;
-
-struct IconDeleter {
-    void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
-};
-using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
-struct CursorDeleter {
-    void operator()(HCURSOR cursor) const noexcept { DestroyCursor(cursor); }
-};
-using Cursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
-
-struct DcDeleter {
-    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
-struct WindowDeleter {
-    void operator()(HWND window) const noexcept { DestroyWindow(window); }
-};
-using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+template <class Handle, auto free>
+using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, FreedBy<free>>;
+using Font = Owned<HFONT, DeleteObject>;
+using Brush = Owned<HBRUSH, DeleteObject>;
+using Bitmap = Owned<HBITMAP, DeleteObject>;
+using Icon = Owned<HICON, DestroyIcon>;
+using Cursor = Owned<HCURSOR, DestroyCursor>;
+using MemoryDc = Owned<HDC, DeleteDC>;
+using Window = Owned<HWND, DestroyWindow>;
 
 // Selects an object into a device context for one scope, and puts back what was there.
 class Selection {

@@ -13,22 +13,22 @@
 namespace trimwise {
 namespace {
 
-// The header of 32-bit pixels in rows from the top, the layout of Pixels.
-BITMAPINFO topDown(int width, int height) {
+// The header of uncompressed pixels in rows from the bottom up, or from the top down for a
+// negative height.
+BITMAPINFO infoOf(int width, int height, WORD bitsPerPixel) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biHeight = height;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biBitCount = bitsPerPixel;
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
 
-// A top-down 32-bit DIB section and where its pixels lie.
-Bitmap dibSection(int width, int height, void** bits) {
-    const BITMAPINFO info = topDown(width, height);
-    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+// The header of 32-bit pixels in rows from the top, the layout of Pixels.
+BITMAPINFO topDown(int width, int height) {
+    return infoOf(width, -height, 32);
 }
 
 } // namespace
@@ -39,13 +39,7 @@ BackgroundPicture::BackgroundPicture() {
         return;
     }
     bitmap_ = *bitmap;
-    BITMAPINFOHEADER& header = info_.bmiHeader;
-    header.biSize = sizeof header;
-    header.biWidth = bitmap->width;
-    header.biHeight = bitmap->height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
+    info_ = infoOf(bitmap->width, bitmap->height, 24);
 }
 
 void BackgroundPicture::draw(HDC dc, int dpi) const {
@@ -62,12 +56,18 @@ void BackgroundPicture::draw(HDC dc, int dpi) const {
     }
     // In between, the program's own area average, as the dove's: GDI's HALFTONE mode does the
     // same on Windows, but under Wine it takes several times as long.
-    const Pixels scaled =
-        ScaleArea(BitmapPixels(bitmap_), ScaledSize(width, dpi), ScaledSize(height, dpi));
+    const Pixels scaled = AtScale(BitmapPixels(bitmap_), dpi);
     const BITMAPINFO info = topDown(scaled.width, scaled.height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(scaled.width), static_cast<DWORD>(scaled.height),
                       0, 0, 0, static_cast<UINT>(scaled.height), scaled.argb.data(), &info,
                       DIB_RGB_COLORS);
+}
+
+Pixels AtScale(const Pixels& picture, int dpi) {
+    if (dpi == kDesignDpi) {
+        return picture;
+    }
+    return ScaleArea(picture, ScaledSize(picture.width, dpi), ScaledSize(picture.height, dpi));
 }
 
 Pixels DovePixels() {
@@ -75,8 +75,9 @@ Pixels DovePixels() {
 }
 
 Bitmap ToBitmap(const Pixels& pixels) {
+    const BITMAPINFO info = topDown(pixels.width, pixels.height);
     void* bits = nullptr;
-    Bitmap bitmap = dibSection(pixels.width, pixels.height, &bits);
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap) {
         std::memcpy(bits, pixels.argb.data(), pixels.argb.size() * sizeof(std::uint32_t));
     }

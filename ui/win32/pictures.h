@@ -25,6 +25,9 @@ private:
 // The dove's first frame, the still the window shows, with its transparent pixels clear.
 [[nodiscard]] Pixels DovePixels();
 
+// The picture at the display's scale: pixel for pixel at 96 dots per inch, else scaled.
+[[nodiscard]] Pixels AtScale(const Pixels& picture, int dpi);
+
 // Pixels as a bitmap GDI can draw and blend.
 [[nodiscard]] Bitmap ToBitmap(const Pixels& pixels);
 

@@ -54,20 +54,20 @@ HCURSOR PointerCursors::operator[](Pointer pointer) {
 // Over the form and every pixel of its boxes and button, borders included, the design's
 // pointer shows, chosen from where the mouse is now: the message that asks may be about an
 // older position when the mouse jumped.
-HCURSOR PointerCursors::over(HWND form, HWND window, UINT hitTest, int dpi) {
+std::optional<Pointer> PointerOver(HWND form, HWND window, UINT hitTest, int dpi) {
     if (window == form) {
         if (hitTest != HTCLIENT) {
-            return nullptr;
+            return std::nullopt;
         }
         POINT at{};
         GetCursorPos(&at);
         ScreenToClient(form, &at);
-        return (*this)[ShownPointer(FrontMostAt(at.x, at.y, dpi))];
+        return ShownPointer(FrontMostAt(at.x, at.y, dpi));
     }
     if (IsChild(form, window) != FALSE) {
-        return (*this)[ShownPointer(RowOfWindow(window))];
+        return ShownPointer(RowOfWindow(window));
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace trimwise

@@ -35,7 +35,6 @@ TTTOOLINFOW toolOf(HWND form, const ControlSpec& control, int dpi) {
 } // namespace
 
 ToolTips::ToolTips(HWND form, HINSTANCE instance, int dpi) : form_(form) {
-    static_assert(std::tuple_size_v<decltype(texts_)> == kControls.size());
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     commonControls_.function<decltype(InitCommonControlsEx)>("InitCommonControlsEx")(&classes);
     tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -64,7 +63,7 @@ void ToolTips::scaleTo(int dpi) {
     Font font(CreateFontIndirectW(&status));
     SendMessageW(tips_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     font_ = std::move(font);
-    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxTipWidth, dpi, kDesignDpi));
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, ScaledSize(kMaxTipWidth, dpi));
 }
 
 void ToolTips::rescale(int dpi) {

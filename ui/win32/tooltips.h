@@ -37,7 +37,7 @@ private:
     HWND tips_;
     Font font_;
     // Each row's tip, by its place in the layout table.
-    std::array<std::wstring, 32> texts_;
+    std::array<std::wstring, kControls.size()> texts_;
 };
 
 } // namespace trimwise

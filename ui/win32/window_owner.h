@@ -2,6 +2,7 @@
 
 #include "handles.h"
 
+#include <optional>
 #include <windows.h>
 
 namespace trimwise {
@@ -9,8 +10,8 @@ namespace trimwise {
 // A window class whose messages go to an object of the program: the object comes with
 // CreateWindowExW's last parameter, is found again through the window's user data, and owns
 // the window handle until the window is gone. The owner gives its Window member as
-// `window_`, answers `handle(message, wParam, lParam)`, and names the procedure that handles
-// what nobody else does as `byDefault`.
+// `window_`, answers `handle(message, wParam, lParam)` with a result, or none where the
+// procedure it names as `byDefault` is to handle the message.
 template <class Owner> class OwnedWindowClass {
 public:
     // Registers the class: no pointer and no background of its own, since the owner
@@ -56,7 +57,8 @@ private:
             static_cast<void>(owner->window_.release());
             return Owner::byDefault(window, message, wParam, lParam);
         }
-        return owner->handle(message, wParam, lParam);
+        const std::optional<LRESULT> result = owner->handle(message, wParam, lParam);
+        return result ? *result : Owner::byDefault(window, message, wParam, lParam);
     }
 };
 

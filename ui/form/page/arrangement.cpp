@@ -31,7 +31,7 @@ bool sharesWidth(const ControlSpec& a, const ControlSpec& b) {
 }
 
 bool isHint(const ControlSpec& c) {
-    return c.kind == ControlKind::Label && c.labels.empty();
+    return c.kind == ControlKind::Label && !c.box;
 }
 
 class Builder {
@@ -56,16 +56,17 @@ public:
 
 private:
     ArrangedLine lineOf(const ControlSpec& control) {
+        const std::optional<Box> box = BoxOf(control);
         ArrangedLine line{.above = {},
                           .line = {},
                           .below = {},
                           .control = &control,
-                          .label = LabelOf(control.name)};
+                          .label = box ? &LabelOf(*box) : nullptr};
         line.line.push_back(take(control));
         if (line.label != nullptr) {
             line.line.push_back(take(*line.label));
         }
-        if (const ControlSpec* unit = unitOf(control)) {
+        if (const ControlSpec* unit = UnitOf(control); unit != nullptr && !taken(*unit)) {
             // A unit of more than one line takes a line of its own.
             (unit->height > 2 * control.height ? line.below : line.line).push_back(take(*unit));
         }
@@ -80,18 +81,6 @@ private:
             }
         }
         return line;
-    }
-
-    // The nearest hint label to the right of the control at its height.
-    const ControlSpec* unitOf(const ControlSpec& control) const {
-        const ControlSpec* unit = nullptr;
-        for (const ControlSpec& c : kControls) {
-            if (!taken(c) && isHint(c) && c.left >= right(control) &&
-                sharedHeight(c, control) > 0 && (unit == nullptr || c.left < unit->left)) {
-                unit = &c;
-            }
-        }
-        return unit;
     }
 
     ArrangedLine& nearestLine(const ControlSpec& c) {
@@ -110,6 +99,17 @@ private:
 };
 
 } // namespace
+
+const ControlSpec* UnitOf(const ControlSpec& control) noexcept {
+    const ControlSpec* unit = nullptr;
+    for (const ControlSpec& c : kControls) {
+        if (isHint(c) && c.left >= right(control) && sharedHeight(c, control) > 0 &&
+            (unit == nullptr || c.left < unit->left)) {
+            unit = &c;
+        }
+    }
+    return unit;
+}
 
 std::vector<ArrangedLine> NarrowArrangement() {
     return Builder{}.build();

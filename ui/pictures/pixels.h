@@ -1,7 +1,5 @@
 #pragma once
 
-#include "geometry.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,28 +27,29 @@ struct Pixels {
 // becomes an exact block of new ones; in between, an edge shares its two sides' colours.
 [[nodiscard]] Pixels ScaleArea(const Pixels& source, int width, int height);
 
-// The size of a picture of `size` pixels at the design's 96 dots per inch, at `dpi`.
-[[nodiscard]] constexpr int ScaledSize(int size, int dpi) noexcept {
-    return (size * dpi + kDesignDpi / 2) / kDesignDpi;
-}
-
 // The longest side of a picture that the readers below accept: well above any picture of the
 // program (the background's 614 pixels), and small enough that no size worked out from it
 // overflows. Whatever claims more is refused.
 inline constexpr std::size_t kMaxPictureSide = 2048;
 
-// An image of an icon file: its side (its width in pixels) and its bytes.
-struct IconImage {
+// An entry of an icon file's directory: the side of its image (its width in pixels) and the
+// image's bytes.
+struct IconEntry {
     int side = 0;
     std::span<const std::byte> bytes;
 };
 
-// The images of an icon file that lie wholly inside it, in the order of its directory.
-[[nodiscard]] std::vector<IconImage> IconFileImages(std::span<const std::byte> file);
+// The entries of an icon file whose images lie wholly inside it, in the order of its directory.
+[[nodiscard]] std::vector<IconEntry> IconFileImages(std::span<const std::byte> file);
 
 // The bytes of the first image of that side in an icon file, if it has one.
 [[nodiscard]] std::optional<std::span<const std::byte>>
 IconFileImage(std::span<const std::byte> file, int side);
+
+// An image of an icon file as the program's icons are drawn: a 16-colour bitmap with its mask,
+// an opaque pixel taking its colour from the palette and a masked one clear. Empty for an
+// image of any other kind.
+[[nodiscard]] Pixels IconPixels(std::span<const std::byte> image);
 
 // The first frame of a GIF, its transparent colour clear and whatever the frame does not
 // cover clear too, at the size of the GIF's logical screen; empty if the bytes are not a GIF

@@ -3,18 +3,11 @@
 namespace trimwise {
 
 FormColours ColoursFor(bool highContrast, const SystemColours& system) noexcept {
-    constexpr std::array kTextColours{TextColour::WindowText, TextColour::ButtonText,
-                                      TextColour::Black, TextColour::ResultBlue, TextColour::Red};
     FormColours colours{};
-    static_assert(kTextColours.size() == std::tuple_size_v<decltype(colours.texts)>);
-    colours.selection = system.highlight;
-    colours.selectionText = system.highlightText;
     if (!highContrast) {
         colours.backgroundPicture = true;
         colours.ground = kButtonFace;
         colours.boxGround = kBoxGreen;
-        colours.buttonFace = kButtonFace;
-        colours.buttonText = DesignColour(TextColour::ButtonText);
         for (const TextColour colour : kTextColours) {
             colours.texts[static_cast<std::size_t>(colour)] = DesignColour(colour);
         }
@@ -23,8 +16,6 @@ FormColours ColoursFor(bool highContrast, const SystemColours& system) noexcept 
     colours.backgroundPicture = false;
     colours.ground = system.window;
     colours.boxGround = system.window;
-    colours.buttonFace = system.buttonFace;
-    colours.buttonText = system.buttonText;
     colours.texts.fill(system.windowText);
     return colours;
 }

@@ -1,3 +1,4 @@
+#include "geometry.h"
 #include "pixels.h"
 
 #include <algorithm>

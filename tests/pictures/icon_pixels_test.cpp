@@ -1,20 +1,20 @@
-#include "icon_bitmap.h"
+#include "byte_reader.h"
 #include "pixels.h"
 
-#include <QResource>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
-// What the icon bitmap reader would not read as Qt does, it refuses (the images it reads are
+// What the icon image reader would not read as Qt does, it refuses (the images it reads are
 // compared with Qt's through the window's pointers and icon).
-TEST(IconBitmap, RefusesOtherKindsAndImagesCutShort) {
-    const QByteArray file = QResource(QStringLiteral(":/assets/WindowIcon.ico")).uncompressedData();
-    const std::vector<trimwise::IconImage> images = trimwise::IconFileImages(
-        std::as_bytes(std::span(file.constData(), static_cast<std::size_t>(file.size()))));
+TEST(IconPixels, RefusesOtherKindsAndImagesCutShort) {
+    const trimwise::test::Bytes file =
+        trimwise::test::ReadFileBytes(TRIMWISE_ASSETS_DIR "/WindowIcon.ico");
+    const std::vector<trimwise::IconEntry> images =
+        trimwise::IconFileImages(std::as_bytes(std::span(file)));
     ASSERT_FALSE(images.empty());
     const std::vector<std::byte> image(images.front().bytes.begin(), images.front().bytes.end());
-    ASSERT_FALSE(trimwise::IconBitmap(image).isNull());
+    ASSERT_FALSE(trimwise::IconPixels(image).argb.empty());
     constexpr std::size_t kBitCount = 14;
     constexpr std::size_t kCompression = 16;
     const struct {
@@ -28,6 +28,6 @@ TEST(IconBitmap, RefusesOtherKindsAndImagesCutShort) {
     for (const auto& [what, change] : cases) {
         std::vector<std::byte> bytes = image;
         change(bytes);
-        EXPECT_TRUE(trimwise::IconBitmap(bytes).isNull()) << what;
+        EXPECT_TRUE(trimwise::IconPixels(bytes).argb.empty()) << what;
     }
 }

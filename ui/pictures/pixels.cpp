@@ -188,10 +188,10 @@ std::uint32_t readLe(std::span<const std::byte> bytes, std::size_t offset, std::
 
 } // namespace
 
-std::vector<IconImage> IconFileImages(std::span<const std::byte> file) {
+std::vector<IconEntry> IconFileImages(std::span<const std::byte> file) {
     constexpr std::size_t kHeaderSize = 6;
     constexpr std::size_t kEntrySize = 16;
-    std::vector<IconImage> images;
+    std::vector<IconEntry> images;
     if (file.size() < kHeaderSize || readLe(file, 2, 2) != 1) {
         return images;
     }
@@ -213,7 +213,7 @@ std::vector<IconImage> IconFileImages(std::span<const std::byte> file) {
 }
 
 std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byte> file, int side) {
-    for (const IconImage& image : IconFileImages(file)) {
+    for (const IconEntry& image : IconFileImages(file)) {
         if (image.side == side) {
             return image.bytes;
         }
@@ -223,46 +223,77 @@ std::optional<std::span<const std::byte>> IconFileImage(std::span<const std::byt
 
 namespace {
 
-// The bytes of a row of a 24-bit bitmap of that many pixels: three a pixel, padded to four.
-constexpr std::size_t rowStride(std::size_t columns) {
-    return (columns * 3 + 3) / 4 * 4;
+// The fields of a BITMAPINFOHEADER, the one header GDI is told of, that the readers look at.
+struct InfoHeader {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint32_t planes = 0;
+    std::uint32_t bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t colours = 0;
+};
+
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kUncompressed = 0; // BI_RGB
+
+// The header at `at`, if it is a BITMAPINFOHEADER that lies wholly in the bytes.
+std::optional<InfoHeader> infoHeader(std::span<const std::byte> bytes, std::size_t at) {
+    if (bytes.size() < at + kInfoHeaderSize || readLe(bytes, at, 4) != kInfoHeaderSize) {
+        return std::nullopt;
+    }
+    return InfoHeader{static_cast<std::int32_t>(readLe(bytes, at + 4, 4)),
+                      static_cast<std::int32_t>(readLe(bytes, at + 8, 4)),
+                      readLe(bytes, at + 12, 2),
+                      readLe(bytes, at + 14, 2),
+                      readLe(bytes, at + 16, 4),
+                      readLe(bytes, at + 32, 4)};
 }
 
-// The first byte of the bitmap's row `y`, counted from the top: mostly stored from the bottom
-// row up.
+bool withinLimit(std::int64_t side) {
+    return side > 0 && static_cast<std::size_t>(side) <= kMaxPictureSide;
+}
+
+// The bytes of a row of that many pixels of that many bits, padded to four.
+constexpr std::size_t rowStride(std::size_t columns, std::size_t bitsPerPixel) {
+    return (columns * bitsPerPixel + 31) / 32 * 4;
+}
+
+// The first byte of row `y` counted from the top, in rows of `stride` bytes stored from the
+// bottom row up (from the top when `height` is negative), as bitmaps mostly are.
+const std::byte* rowFromTop(std::span<const std::byte> rows, std::size_t stride, int height,
+                            int y) {
+    const int stored = height > 0 ? height - 1 - y : y;
+    return rows.data() + stride * static_cast<std::size_t>(stored);
+}
+
 const std::byte* rowFromTop(const BitmapRows& bitmap, int y) {
-    const int rows = std::abs(bitmap.height);
-    const int stored = bitmap.height > 0 ? rows - 1 - y : y;
-    return bitmap.rows.data() + rowStride(static_cast<std::size_t>(std::max(bitmap.width, 0))) *
-                                    static_cast<std::size_t>(stored);
+    return rowFromTop(bitmap.rows,
+                      rowStride(static_cast<std::size_t>(std::max(bitmap.width, 0)), 24),
+                      bitmap.height, y);
 }
 
 } // namespace
 
 std::optional<BitmapRows> ReadBitmapFile(std::span<const std::byte> file) {
     constexpr std::size_t kFileHeaderSize = 14;
-    constexpr std::size_t kInfoHeaderSize = 40; // BITMAPINFOHEADER; GDI is told no other
-    constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize || readLe(file, 0, 2) != 0x4D42 ||
-        readLe(file, 14, 4) != kInfoHeaderSize || readLe(file, 26, 2) != 1 ||
-        readLe(file, 28, 2) != 24 || readLe(file, 30, 4) != kUncompressed) {
+    const std::optional<InfoHeader> header = infoHeader(file, kFileHeaderSize);
+    if (!header || readLe(file, 0, 2) != 0x4D42 || header->planes != 1 ||
+        header->bitsPerPixel != 24 || header->compression != kUncompressed) {
         return std::nullopt;
     }
-    const auto width = static_cast<std::int32_t>(readLe(file, 18, 4));
-    const auto height = static_cast<std::int32_t>(readLe(file, 22, 4));
-    const std::int64_t rowCount = height < 0 ? -std::int64_t{height} : std::int64_t{height};
-    if (width <= 0 || static_cast<std::size_t>(width) > kMaxPictureSide || rowCount == 0 ||
-        static_cast<std::size_t>(rowCount) > kMaxPictureSide) {
+    const std::int64_t rowCount =
+        header->height < 0 ? -std::int64_t{header->height} : std::int64_t{header->height};
+    if (!withinLimit(header->width) || !withinLimit(rowCount)) {
         return std::nullopt;
     }
-    const std::size_t stride = rowStride(static_cast<std::size_t>(width));
-    const std::size_t length = stride * static_cast<std::size_t>(rowCount);
+    const std::size_t length =
+        rowStride(static_cast<std::size_t>(header->width), 24) * static_cast<std::size_t>(rowCount);
     const std::size_t offset = readLe(file, 10, 4);
     if (offset < kFileHeaderSize + kInfoHeaderSize || offset > file.size() ||
         length > file.size() - offset) {
         return std::nullopt;
     }
-    return BitmapRows{width, height, file.subspan(offset, length)};
+    return BitmapRows{header->width, header->height, file.subspan(offset, length)};
 }
 
 Pixels BitmapPixels(const BitmapRows& bitmap) {
@@ -314,9 +345,45 @@ std::optional<Greys> BitmapGreys(const BitmapRows& bitmap) {
     return greys;
 }
 
-} // namespace trimwise
+Pixels IconPixels(std::span<const std::byte> image) {
+    constexpr std::size_t kPaletteSize = 16;
+    const std::optional<InfoHeader> header = infoHeader(image, 0);
+    if (!header || header->bitsPerPixel != 4 || header->compression != kUncompressed ||
+        (header->colours != 0 && header->colours != kPaletteSize)) {
+        return {};
+    }
+    const int width = header->width;
+    const int height = header->height / 2; // the colours' rows, then the mask's
+    if (!withinLimit(width) || !withinLimit(height)) {
+        return {};
+    }
+    const auto columns = static_cast<std::size_t>(width);
+    const auto rows = static_cast<std::size_t>(height);
+    const std::span<const std::byte> palette = image.subspan(kInfoHeaderSize);
+    const std::size_t colourStride = rowStride(columns, 4);
+    const std::size_t maskStride = rowStride(columns, 1);
+    const std::size_t colourAt = kInfoHeaderSize + kPaletteSize * 4;
+    const std::size_t maskAt = colourAt + colourStride * rows;
+    if (maskAt + maskStride * rows > image.size()) {
+        return {};
+    }
+    Pixels pixels{width, height, std::vector<std::uint32_t>(columns * rows)};
+    std::uint32_t* out = pixels.argb.data();
+    for (int y = 0; y < height; ++y) {
+        const std::byte* colour = rowFromTop(image.subspan(colourAt), colourStride, height, y);
+        const std::byte* mask = rowFromTop(image.subspan(maskAt), maskStride, height, y);
+        for (std::size_t x = 0; x < columns; ++x, ++out) {
+            if ((std::to_integer<unsigned>(mask[x / 8]) & (0x80U >> (x % 8))) != 0) {
+                continue;
+            }
+            const auto pair = std::to_integer<unsigned>(colour[x / 2]);
+            const std::size_t index = x % 2 == 0 ? pair >> 4U : pair & 0x0FU;
+            *out = 0xFF000000U | readLe(palette, index * 4, 3);
+        }
+    }
+    return pixels;
+}
 
-namespace trimwise {
 namespace {
 
 // Bytes read in order, each read checked against the end.
@@ -332,7 +399,6 @@ public:
         return std::to_integer<std::uint32_t>(bytes_[at_++]);
     }
     std::uint32_t u16() { return u8() | u8() << 8U; }
-    void skip(std::size_t count) { take(count); }
     // The next `count` bytes, or none where fewer are left.
     std::span<const std::byte> take(std::size_t count) {
         ok_ = ok_ && count <= bytes_.size() - at_;
@@ -443,11 +509,11 @@ std::vector<std::uint8_t> decompress(const std::vector<std::uint8_t>& data, std:
 
 Pixels DecodeGifFirstFrame(std::span<const std::byte> gif) {
     ByteStream in(gif);
-    in.skip(6); // "GIF89a" or "GIF87a"
+    in.take(6); // "GIF89a" or "GIF87a"
     const std::size_t width = in.u16();
     const std::size_t height = in.u16();
     const std::uint32_t screenFlags = in.u8();
-    in.skip(2);
+    in.take(2);
     const std::vector<std::uint32_t> global = colourTable(in, screenFlags);
     int transparent = -1;
     while (in.ok()) {

@@ -22,6 +22,10 @@ struct ArrangedLine {
 
 [[nodiscard]] std::vector<ArrangedLine> NarrowArrangement();
 
+// A control's unit: the nearest hint label to its right at its height, such as "sq ins" or
+// the C.G. position's explanation; null for none.
+[[nodiscard]] const ControlSpec* UnitOf(const ControlSpec& control) noexcept;
+
 // Held sideways, a phone has room for the column twice but not for its height: the lines of
 // the questions go on the left, the others on the right, where a view is at least this many
 // pixels wide.
