@@ -87,15 +87,18 @@ class Qt:
         with tempfile.TemporaryDirectory() as folder:
             cookie = f"{folder}/cookie"
             run("xauth", "-f", cookie, "add", ":0", ".", secrets.token_hex(16))
+            previous = os.environ.get("DISPLAY")
             locked = PrivateX(auth=cookie)
-            display = os.environ["DISPLAY"]
+            display = locked.display
             try:
-                done = subprocess.run([str(self.kit.program)], env=os.environ | {
-                    "XAUTHORITY": "/dev/null"}, capture_output=True, text=True,
-                    stdin=subprocess.DEVNULL)
+                env = {k: v for k, v in os.environ.items() if k != "WAYLAND_DISPLAY"}
+                done = subprocess.run([str(self.kit.program)], env=env | {
+                    "XAUTHORITY": "/dev/null", "QT_QPA_PLATFORM": "xcb"}, capture_output=True,
+                    text=True, stdin=subprocess.DEVNULL)
             finally:
                 locked.close()
-                os.environ["DISPLAY"] = self.x.display
+                os.environ.pop("DISPLAY")
+                os.environ.update({"DISPLAY": previous} if previous else {})
         said = done.stderr.strip().splitlines()[-1:]
         holds(done.returncode == 1 and said == [
             "trimwise: Trimwise needs a graphical display, but the display "
