@@ -78,6 +78,20 @@ void addLine(std::string& html, const ArrangedLine& line) {
     }
 }
 
+// Every tip, as a touch screen shows them: one at a time, in a row of their own after the
+// questions. Screen readers have each as its control's description already, from its title.
+std::string tips() {
+    std::string html = "<div class=\"trimwise-tips\" aria-hidden=\"true\">";
+    for (const ControlSpec& control : kControls) {
+        if (!control.toolTip.empty()) {
+            html += "<div class=\"trimwise-tip\"" +
+                    attribute("data-tip-of", std::to_string(RowOf(control))) + ">" +
+                    HtmlEscaped(control.toolTip) + "</div>";
+        }
+    }
+    return html + "</div>\n";
+}
+
 template <typename Enum, std::size_t N>
 std::string codes(std::string_view name, const std::array<Named<Enum>, N>& values) {
     std::string text = "const " + std::string(name) + " = Object.freeze({ ";
@@ -105,6 +119,7 @@ std::string WindowMarkup() {
                 addLine(html, line);
             }
         }
+        html += questions ? tips() : "";
         html += "</div>\n";
     }
     return html + "</div>";

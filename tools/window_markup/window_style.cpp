@@ -69,8 +69,15 @@ std::vector<Cell> cellsOf(const ArrangedLine& line, int& row) {
     return cells;
 }
 
-// Every cell's place in one column, or, by side, in two.
-std::string placed(const std::vector<ArrangedLine>& lines, bool bySide) {
+// Every cell's place in one column, or, by side, in two; and with the tips, a row of theirs
+// right after the questions, as tall as the longest tip: near the boxes a keypad leaves in
+// view, on the side that has room for it when held sideways, and nothing moves or is covered
+// while a tip shows.
+std::string placed(const std::vector<ArrangedLine>& lines, bool bySide, bool tips) {
+    const ArrangedLine* lastQuestion = nullptr;
+    for (const ArrangedLine& line : lines) {
+        lastQuestion = OnQuestionsSide(line) ? &line : lastQuestion;
+    }
     std::string css;
     std::array rows{1, 1};
     for (const ArrangedLine& line : lines) {
@@ -79,6 +86,10 @@ std::string placed(const std::vector<ArrangedLine>& lines, bool bySide) {
             css += rule(cell.selector, "grid-row: " + std::to_string(cell.row) +
                                            "; grid-column: " + std::string(cell.column) + ";" +
                                            (cell.centred ? " justify-self: center;" : ""));
+        }
+        if (tips && &line == lastQuestion) {
+            css += rule(".trimwise-tips", "display: grid; grid-row: " + std::to_string(row++) +
+                                              "; grid-column: 1 / -1;");
         }
     }
     return css;
@@ -184,19 +195,38 @@ std::string WindowStyle() {
     for (const Pointer pointer : pointers) {
         css += pointerRule(pointer);
     }
+    css += rule(".trimwise-tip", "font: " + CssFont(FontRole::Hint) +
+                                     "; color: " + CssColour(DesignColour(TextColour::Black)) +
+                                     "; background: " + CssColour(kToolTipFace) + ";");
     std::string whole = "(resolution: 1dppx)";
     for (const int ratio : std::span(kWholeRatios).subspan(1)) {
         whole += ", (resolution: " + std::to_string(ratio) + "dppx)";
     }
     css += media(whole, rule(".trimwise-window", "image-rendering: pixelated;"));
 
+    // On a touch screen, where no hovering finds them, the labels that have a tip say so.
+    std::string tipped;
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::Label && !control.toolTip.empty()) {
+            tipped += (tipped.empty() ? "" : ", ") + controlSelector(control);
+        }
+    }
+    const std::string marked =
+        rule(tipped, "text-decoration-line: underline; text-decoration-style: dotted;");
+
     // For a finger, where the whole window fits so, it is drawn larger as a whole.
     const std::string scaled = CssPixels(width * scale);
     css += media("(pointer: coarse) and (min-width: " + scaled + ")",
-                 rule("#trimwise-stage",
-                      "width: " + scaled + "; height: " + CssPixels(height * scale) + ";") +
+                 marked +
+                     rule("#trimwise-stage",
+                          "width: " + scaled + "; height: " + CssPixels(height * scale) + ";") +
                      rule(".trimwise-window", "transform: scale(" + CssNumber(scale, 4) +
-                                                  "); image-rendering: pixelated;"));
+                                                  "); image-rendering: pixelated;") +
+                     // The tips under the window, drawn larger with it.
+                     rule("#trimwise-stage, .trimwise-window", "overflow: visible;") +
+                     rule(".trimwise-tips",
+                          "display: grid; position: absolute; left: 0; top: " + CssPixels(height) +
+                              "; width: " + CssPixels(width) + ";"));
 
     // Where it does not fit, one column.
     const std::string column =
@@ -229,9 +259,10 @@ std::string WindowStyle() {
             }
         }
     }
-    css += media(column, columnRules + placed(lines, false));
+    css += media(column, columnRules + placed(lines, false, false));
+    fingerRules += rule(".trimwise-tip", "font-size: " + CssPixels(kFinger.labelText) + ";");
     css += media("(pointer: coarse) and (max-width: " + CssPixels(width * scale - kBelow) + ")",
-                 fingerRules);
+                 marked + fingerRules + placed(lines, false, true));
 
     // Held sideways, two columns side by side; what a line holds beyond its control goes
     // after it where the line must wrap.
@@ -251,7 +282,7 @@ std::string WindowStyle() {
     css += media("(pointer: coarse) and (orientation: landscape) and (min-width: " +
                      CssPixels(kTwoColumnsWidth) +
                      ") and (max-width: " + CssPixels(width * scale - kBelow) + ")",
-                 sideways + placed(lines, true));
+                 sideways + placed(lines, true, true));
     return css;
 }
 

@@ -25,6 +25,10 @@ inline constexpr Rgb kBoxGreen{0xCA, 0xEC, 0xC4};
 // button face.
 inline constexpr Rgb kButtonFace{0xF0, 0xF0, 0xF0};
 
+// A tip where the system draws none, on a touch screen: black on the classic desktop's pale
+// yellow, pinned as the button face is.
+inline constexpr Rgb kToolTipFace{0xFF, 0xFF, 0xE1};
+
 [[nodiscard]] constexpr Rgb DesignColour(TextColour colour) noexcept {
     switch (colour) {
     case TextColour::ResultBlue:

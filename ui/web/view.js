@@ -53,6 +53,8 @@ class Window {
     this.dialog = document.getElementById("trimwise-message");
     this.said = document.getElementById("trimwise-said");
     this.listeners = [];
+    // The tip on show where no pointer rests.
+    this.tip = null;
   }
 
   start() {
@@ -151,6 +153,10 @@ class Window {
         this.exports.trimwise_clicked(row);
       }
     });
+    // Where no pointer rests, a press on a control or the focus in a box shows the control's
+    // tip, and a press elsewhere takes it away; the style shows it only on a touch screen.
+    this.listen(document, "pointerdown", (event) => this.showTip(event.target));
+    this.listen(frame, "focusin", (event) => this.showTip(event.target));
     this.listen(frame, "keydown", (event) => this.keyDown(event));
     this.listen(frame, "beforeinput", (event) => this.beforeInput(event));
     this.listen(frame, "compositionstart", (event) => this.compositionStart(event));
@@ -164,6 +170,12 @@ class Window {
     if (row !== NoRow) {
       this.exports.trimwise_mouse(row, event);
     }
+  }
+
+  showTip(element) {
+    this.tip?.classList.remove("trimwise-shown");
+    this.tip = this.frame.querySelector(`[data-tip-of="${this.rowOf(element)}"]`);
+    this.tip?.classList.add("trimwise-shown");
   }
 
   rowOf(element) {
@@ -259,6 +271,7 @@ class Window {
       }
     }
     this.said.textContent = "";
+    this.showTip(null);
     this.exports = null;
     this.onEnd();
   }
