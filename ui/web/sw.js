@@ -4,8 +4,12 @@
 const CACHE = "@CACHE@";
 const FILES = @FILES@;
 
+// Each file straight from the server: a host may let the browser keep the last build's for a
+// while, and that copy would be kept again under this build's name.
+const fresh = FILES.map((file) => new Request(file, { cache: "reload" }));
+
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
