@@ -52,11 +52,12 @@ windows_packages=(cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wixl msit
 package_packages=(dpkg-dev file)
 # The browser page: C++ to WebAssembly with Debian's clang and wasi-libc, g++ for the tool that
 # writes the page's window on this machine, and the browser and WebDriver that its end-to-end
-# run and start-up benchmark drive: Chromium, Firefox ESR over WebDriver BiDi, WebKitGTK.
+# run and start-up benchmark drive: Chromium, Firefox ESR over WebDriver BiDi, WebKitGTK, and
+# the headless Wayland compositor that gives WebKitGTK a touch screen.
 web_packages=(cmake make g++ python3 "clang-$llvm" "lld-$llvm" "libc++-$llvm-dev-wasm32"
               "libc++abi-$llvm-dev-wasm32" "libclang-rt-$llvm-dev-wasm32" wasi-libc)
 web_test_packages=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
-                   python3-websocket)
+                   python3-websocket weston)
 # npm for the pinned checker that the page's tests load into it, where no Node.js is there yet.
 command -v npm >/dev/null 2>&1 || web_test_packages+=(nodejs npm)
 # The Linux release checks: Debian's validators, and a screen reader's road to the window.

@@ -250,15 +250,18 @@ class FrontEnd:
 
 class Layout:
     """Every control's place at one scale, as the layout tool works it out from the table:
-    the window's title; window (x, y, width, height) on the screen, and boxes[name] (left,
-    top, width, height) in client pixels."""
+    the window's title; window (x, y, width, height) on the screen, boxes[name] (left,
+    top, width, height) in client pixels, and tips[name] for each control with a tip."""
 
     def __init__(self, lines):
-        self.boxes, self.title = {}, None
+        self.boxes, self.title, self.tips = {}, None, {}
         for line in lines:
             name, _, rest = line.partition(" ")
             if name == "title":
                 self.title = rest
+            elif name == "tip":
+                control, _, tip = rest.partition(" ")
+                self.tips[control] = tip
             else:
                 self.boxes[name] = tuple(map(int, rest.split()))
         self.window = self.boxes.pop("window", None)

@@ -29,6 +29,11 @@ PREFERENCES = {"app.update.auto": False, "app.update.disabledForTesting": True,
                "browser.aboutwelcome.enabled": False}
 
 
+# A touch screen: the pointers coarse and without hover, with touch events.
+TOUCH = {"ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilities": 1,
+         "dom.w3c_touch_events.enabled": 1}
+
+
 def remote(value):
     """A JSON-able value as BiDi's local value."""
     if value is None:
@@ -60,7 +65,7 @@ class Driver(web.Page):
     def launch(self):
         folder = f"{self.profile.name}/{self.ratio}-{self.dark}"
         tag = web.language(self.locale)
-        preferences = PREFERENCES | {"intl.accept_languages": tag, "intl.locale.requested": tag,
+        preferences = PREFERENCES | (TOUCH if self.touch else {}) | {"intl.accept_languages": tag, "intl.locale.requested": tag,
                                      "layout.css.prefers-color-scheme.content-override":
                                      0 if self.dark else 1}
         subprocess.run(["mkdir", "-p", folder], check=True)

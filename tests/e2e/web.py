@@ -88,6 +88,8 @@ class Page(FrontEnd):
     # The browser's window and its viewport on a desk, in CSS pixels: room for the window at
     # its design size.
     desk = (800, 600)
+    # Whether the browser's pointer is a finger, where the engine has a touch screen of its own.
+    touch = False
 
     def __init__(self, kit):
         super().__init__(kit)

@@ -32,18 +32,21 @@ DEVICES = [
 ]
 
 # Each control as drawn: its kind, accessible name, place in the viewport, text size in CSS
-# pixels as seen (through any scaling of the window), and the page's width.
+# pixels as seen (through any scaling of the window); each tip that shows, with its place; the
+# page's width and scroll.
 MEASURE = """
 const window_ = document.querySelector('.trimwise-window');
 const scaled = window_.getBoundingClientRect().width / window_.offsetWidth;
+const place = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
 const controls = [...window_.querySelectorAll('[data-row]')].map((e) => {
-  const r = e.getBoundingClientRect();
   return {row: e.dataset.row, kind: e.classList[0].replace('trimwise-', ''),
           name: e.getAttribute('aria-label') || e.textContent, value: e.value ?? null,
-          rect: [r.left, r.top, r.right, r.bottom],
-          text: parseFloat(getComputedStyle(e).fontSize) * scaled};
+          rect: place(e), text: parseFloat(getComputedStyle(e).fontSize) * scaled};
 });
-return {controls, wide: document.documentElement.scrollWidth, room: innerWidth, high: innerHeight};
+const tips = [...document.querySelectorAll('.trimwise-tip')].filter(
+  (e) => e.checkVisibility({visibilityProperty: true})).map((e) => [e.textContent, place(e)]);
+return {controls, tips, wide: document.documentElement.scrollWidth, room: innerWidth,
+        high: innerHeight, scroll: [scrollX, scrollY]};
 """
 
 
@@ -123,6 +126,42 @@ def check_worked_case(driver, harness, drawn, what):
           f"{what}: after the worked case the boxes show {shown(want)}, not {want}")
 
 
+def check_tips(driver, harness, what):
+    """A tap on each control that has a tip shows that tip alone, in the table's words, in
+    view, and moves, scrolls and covers no box and not EXIT; a tap elsewhere takes it away,
+    and a tap on EXIT with a tip up ends."""
+    rows = {name: str(row) for row, name in enumerate(harness.layout.boxes)}
+
+    def tap(name):
+        """Scrolled into view first, as a person would."""
+        driver.script("document.querySelector(`[data-row=\"${arguments[0]}\"]`)"
+                      ".scrollIntoView({block: 'nearest'})", rows[name])
+        drawn = driver.script(MEASURE)
+        driver.tap(*centre(next(c for c in drawn["controls"] if c["row"] == rows[name])))
+        return drawn
+
+    for name, tip in harness.layout.tips.items():
+        before = tap(name)
+        after = driver.script(MEASURE)
+        holds([text for text, _ in after["tips"]] == [tip], f"{what}: {name} shows {after['tips']}")
+        left, top, right, bottom = after["tips"][0][1]
+        holds([after[k] for k in ("controls", "scroll")] == [before[k] for k in (
+            "controls", "scroll")], f"{what}: {name}'s tip moved or scrolled the window")
+        holds(left >= 0 and top >= 0 and right <= after["room"] and bottom <= after["high"] and
+              not any(left < r and l < right and top < b and t < bottom for l, t, r, b in (
+                  c["rect"] for c in after["controls"] if c["kind"] in ("textbox", "button"))),
+              f"{what}: {name}'s tip at {after['tips'][0][1]} covers a control or is out of view")
+        if name == "Label4":  # for people to look at, once the tip is drawn
+            driver.async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
+            picture = f"{driver.name}-tip-{after['room']}x{after['high']}.png"
+            (harness.kit.artifacts / picture).write_bytes(driver.png())
+    driver.tap(1, 1)
+    holds(not driver.script(MEASURE)["tips"], f"{what}: a tap elsewhere left a tip up")
+    tap("Label1")
+    tap("Command1")
+    harness.expect_exit(f"{what}: a tap on EXIT with a tip up")
+
+
 def check_devices(driver, harness, devices):
     """The window at its design size gives each control's text size; then each device."""
     design = {c["row"]: c["text"] for c in on(driver, harness, "design", driver.desk, None,
@@ -133,9 +172,13 @@ def check_devices(driver, harness, devices):
             drawn = on(driver, harness, f"narrow-{width}", (width, height), ratio, touch)
             check_fit(drawn, design, what, touch)
             check_worked_case(driver, harness, drawn, what)
-            driver.kill()
+            if touch:
+                check_tips(driver, harness, what)
+            else:
+                driver.kill()
             print(f"ok: {what}: nothing scrolls sideways, no text is smaller than its design"
-                  f"{', a finger has its sizes' if touch else ''}, and the worked case calculates")
+                  f"{', a finger has its sizes' if touch else ''}, the worked case calculates"
+                  f"{', and each tip shows by touch' if touch else ''}")
     finally:
         if any(ratio is not None for _, _, _, ratio, _ in devices):
             emulate(driver)

@@ -1,19 +1,22 @@
-"""build-web/site on a plain static server, in headless Chromium: Chromium finds nothing that
-keeps it from being installed, its service worker takes the page over, and once the server
-has stopped the page still opens and calculates. And the page, where the browser has no
-WebAssembly, says what it needs, and with JavaScript off shows its window and says why it
-cannot calculate.
+"""build-web/site on a plain static server that lets browsers keep its files an hour, in
+headless Chromium: Chromium finds nothing that keeps it from being installed, its service
+worker takes the page over, a new build at the same address shows once its worker has taken
+over, and once the server has stopped the page still opens and calculates. And the page,
+where the browser has no WebAssembly, says what it needs, and with JavaScript off shows its
+window and says why it cannot calculate.
 
     web_site.py <site folder> <artifacts folder>
 """
 
-import re
-import subprocess
+import functools
+import http.server
+import shutil
+import threading
 import urllib.error
 import urllib.request
 from pathlib import Path
 
-from driver import Failure, holds, script
+from driver import holds, script
 from e2e import Harness, Kit
 from web import Driver
 
@@ -24,17 +27,20 @@ CONTROLS = 32
 NEEDS = ("WebAssembly", "2022", "Safari 16", "Chrome 115", "Firefox 102")
 
 
-def serve(site, log):
-    """python3 -m http.server on a free port of 127.0.0.1; returns the server and its URL."""
-    server = subprocess.Popen(
-        ["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-         "--directory", str(site)], stdout=subprocess.PIPE, stderr=log, text=True)
-    said = server.stdout.readline()
-    port = re.search(r"port (\d+)", said)
-    if port is None:
-        server.kill()
-        raise Failure(f"the web server did not start: {said!r}")
-    return server, f"http://127.0.0.1:{port.group(1)}/"
+class KeptAnHour(http.server.SimpleHTTPRequestHandler):
+    """A static host's answers, which browsers may keep a while."""
+
+    def end_headers(self):
+        self.send_header("Cache-Control", "max-age=3600")
+        super().end_headers()
+
+
+def serve(site):
+    """The site on a free port of 127.0.0.1; returns the server and its URL."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(KeptAnHour, directory=site))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_port}/"
 
 
 def check_installs(driver, url):
@@ -51,6 +57,20 @@ def check_installs(driver, url):
     holds(errors.get("installabilityErrors") == [],
           f"Chromium would not install the site: {errors}")
     print("ok: Chromium finds nothing that keeps the site from being installed")
+
+
+def check_update(driver, site, url):
+    """A new build where the browser still keeps the last one's files: once its worker has
+    taken over, a reload shows the new page, not the kept one."""
+    for name, old, new in (("index.html", "</title>", " new</title>"),
+                           ("sw.js", 'CACHE = "', 'CACHE = "new-')):
+        (site / name).write_text((site / name).read_text().replace(old, new, 1))
+    driver.async_script("navigator.serviceWorker.oncontrollerchange = () => arguments[0]();"
+                        "navigator.serviceWorker.ready.then((r) => r.update());")
+    driver.open(url)
+    title = driver.script("return document.title")
+    holds(title.endswith(" new"), f"after the new build's worker took over the page is {title!r}")
+    print("ok: a new build at the same address shows once its worker has taken over")
 
 
 def check_offline(driver, harness, url):
@@ -113,21 +133,22 @@ def main(site, artifacts):
     kit = Kit(artifacts, pointers=False)
     driver = Driver(kit)
     harness = Harness(driver, kit)
-    log = open(kit.artifacts / "web-site-server.log", "w", encoding="utf-8")
-    server, url = serve(Path(site).resolve(), log)
+    copy = Path(driver.profile.name) / "site"
+    shutil.copytree(site, copy)
+    server, url = serve(copy)
     try:
         check_installs(driver, url)
-        server.terminate()
-        server.wait(10)
+        check_update(driver, copy, url)
+        server.shutdown()
+        server.server_close()
         check_offline(driver, harness, url)
         check_no_webassembly(driver, Path(kit.program).resolve(),
                              kit.artifacts / "trimwise-web-no-webassembly.png")
         check_without_script(driver, Path(kit.program).resolve(),
                              kit.artifacts / "trimwise-web-no-script.png")
     finally:
-        server.kill()
-        server.wait(10)
-        log.close()
+        server.shutdown()
+        server.server_close()
         driver.close()
     print("web-site: all checks passed")
 

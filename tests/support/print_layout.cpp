@@ -5,7 +5,8 @@
 //   trimwise-print-layout [dpi]
 // The first line is "title <the window's title>", by which the runs find the window; the
 // second "window <left> <top> <width> <height>" for the client area on the screen; then one
-// line "<name> <left> <top> <width> <height>" per control, in client pixels.
+// line "<name> <left> <top> <width> <height>" per control, in client pixels; last, one line
+// "tip <name> <tip>" per control that has a tip.
 
 #include "geometry.h"
 #include "layout_table.h"
@@ -47,6 +48,13 @@ int main(int argc, char* argv[]) {
         const trimwise::PixelBox box = trimwise::BoxInPixels(control, *dpi);
         std::printf("%.*s %d %d %d %d\n", static_cast<int>(control.name.size()),
                     control.name.data(), box.left, box.top, box.width(), box.height());
+    }
+    for (const trimwise::ControlSpec& control : trimwise::kControls) {
+        if (!control.toolTip.empty()) {
+            std::printf("tip %.*s %.*s\n", static_cast<int>(control.name.size()),
+                        control.name.data(), static_cast<int>(control.toolTip.size()),
+                        control.toolTip.data());
+        }
     }
     return 0;
 }
