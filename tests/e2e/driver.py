@@ -248,6 +248,23 @@ class FrontEnd:
         return None
 
 
+class ProgramProcess:
+    """Beside a FrontEnd, for a program run as a process of the driver's own, self.process."""
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def wait_exit(self, seconds=10.0):
+        try:
+            return self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        self.process.kill()
+        self.process.wait()
+
+
 class Layout:
     """Every control's place at one scale, as the layout tool works it out from the table:
     the window's title; window (x, y, width, height) on the screen, boxes[name] (left,

@@ -23,7 +23,7 @@ from gi.repository import Gio, GLib
 from PIL import Image, ImageChops
 
 import atspi
-from driver import FrontEnd, holds, run, run_locale, wait_until
+from driver import FrontEnd, ProgramProcess, holds, run, run_locale, wait_until
 from qt import Qt
 from wayland_seat import Seat
 from x11 import PrivateX
@@ -117,7 +117,7 @@ class Sway:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-class Wayland(FrontEnd):
+class Wayland(ProgramProcess, FrontEnd):
     """A program on a headless sway of the run's own: its input, the clipboard, the window's
     place, pictures and pointers. The program is the kit's, started as self.process."""
 
@@ -170,19 +170,6 @@ class Wayland(FrontEnd):
                  if v.get("name") == self.layout.title and v.get("visible")] \
             if self.running() else []
         return views[0] if views else None
-
-    def running(self):
-        return self.process is not None and self.process.poll() is None
-
-    def wait_exit(self, seconds=10.0):
-        try:
-            return self.process.wait(seconds)
-        except subprocess.TimeoutExpired:
-            return None
-
-    def kill(self):
-        self.process.kill()
-        self.process.wait()
 
     def close(self):
         if self.running():

@@ -10,7 +10,7 @@ import tempfile
 import time
 from pathlib import Path
 
-from driver import FrontEnd, holds, run, run_locale, wait_until
+from driver import FrontEnd, ProgramProcess, holds, run, run_locale, wait_until
 
 
 def icon_file_pictures(path):
@@ -85,7 +85,7 @@ class PrivateX:
         run("xdotool", "click", "--repeat", str(count), "--delay", "60", "1")
 
 
-class XFrontEnd(FrontEnd):
+class XFrontEnd(ProgramProcess, FrontEnd):
     """What the X drivers share: a private X server, input, the clipboard, the window's
     place, pictures and pointers. A subclass may say how to start its program (command) and
     how to find its window."""
@@ -128,19 +128,6 @@ class XFrontEnd(FrontEnd):
 
     def take_keyboard(self):
         self.x.give_keyboard(self.window)
-
-    def running(self):
-        return self.process is not None and self.process.poll() is None
-
-    def wait_exit(self, seconds=10.0):
-        try:
-            return self.process.wait(seconds)
-        except subprocess.TimeoutExpired:
-            return None
-
-    def kill(self):
-        self.process.kill()
-        self.process.wait()
 
     def close(self):
         if self.running():
