@@ -230,9 +230,9 @@ class Wayland(ProgramProcess, FrontEnd):
     def client_area(self):
         """In the output's pixels, each edge rounded by itself, halves up, as the layout has
         them."""
-        view = self.view()
-        holds(view is not None, "the window is not on the output")
-        rect = view["rect"]
+        # Qt 6.4 remakes its window for a new scale: a moment without one.
+        holds(wait_until(5, lambda: self.view() is not None), "the window is not on the output")
+        rect = self.view()["rect"]
         return self.in_output_place((rect["x"], rect["y"], rect["width"], rect["height"]))
 
     def message_is_owned(self):
@@ -251,7 +251,8 @@ class Wayland(ProgramProcess, FrontEnd):
 
         def steady():
             view = self.view()
-            holds(view is not None, "the window is not on the output")
+            if view is None:  # a window remade for a new scale, not yet shown again
+                return False
             rect = view["rect"]
             shot = self.pictures / f"output{len(shots) % 2}.png"
             self.sway.grab(shot, (rect["x"], rect["y"], rect["width"] + 1, rect["height"] + 1))
