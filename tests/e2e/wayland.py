@@ -537,11 +537,20 @@ class Mutter:
             ["mutter", "--headless", "--wayland", "--no-x11", "--wayland-display",
              self.display, "--virtual-monitor", f"{width}x{height}"], env=env,
             stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
-        holds(wait_until(30, lambda: Path(self.display).exists()),
+        # Its display interface comes onto the bus a moment after its socket.
+        holds(wait_until(30, lambda: Path(self.display).exists() and self.on_bus()),
               "mutter did not start")
         if self.scale != 1:
             self.set_scale()
         return self
+
+    @staticmethod
+    def on_bus():
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        return bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                             "org.freedesktop.DBus", "NameHasOwner",
+                             GLib.Variant("(s)", ("org.gnome.Mutter.DisplayConfig",)), None,
+                             Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
 
     def set_scale(self):
         """As GNOME's settings set it, through mutter's own interface on the session bus."""
