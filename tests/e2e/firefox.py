@@ -65,9 +65,9 @@ class Driver(web.Page):
     def launch(self):
         folder = f"{self.profile.name}/{self.ratio}-{self.dark}"
         tag = web.language(self.locale)
-        preferences = PREFERENCES | (TOUCH if self.touch else {}) | {"intl.accept_languages": tag, "intl.locale.requested": tag,
-                                     "layout.css.prefers-color-scheme.content-override":
-                                     0 if self.dark else 1}
+        preferences = PREFERENCES | (TOUCH if self.touch else {}) | {
+            "intl.accept_languages": tag, "intl.locale.requested": tag,
+            "layout.css.prefers-color-scheme.content-override": 0 if self.dark else 1}
         subprocess.run(["mkdir", "-p", folder], check=True)
         with open(f"{folder}/user.js", "w") as prefs:
             prefs.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n"

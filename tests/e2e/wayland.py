@@ -110,6 +110,13 @@ class Sway:
                               capture_output=True, text=True)
         holds(done.returncode == 0, f"grim: {done.stderr.strip()}")
 
+    def colour_at(self, x, y):
+        """The output's colour at a point in the layout's pixels."""
+        pixel = self.folder / "pixel.png"
+        self.grab(pixel, (x, y, 1, 1))
+        with Image.open(pixel) as picture:
+            return picture.convert("RGB").getpixel((0, 0))
+
     def close(self):
         self.process.terminate()
         self.process.wait()
@@ -166,16 +173,10 @@ class Wayland(ProgramProcess, FrontEnd):
         # sway tells of the new place at once, but takes it, for drawing and for the pointer,
         # only once the window has answered whatever sway asked of it before; a click sent
         # sooner may land where the window no longer is.
-        holds(wait_until(5, self.drawn_in_place), f"the window is not drawn at {PLACE}")
-
-    def drawn_in_place(self):
-        """Where the window's corner lies, the output no longer shows its empty background,
-        which its corner (0, 0) always shows. The window opens away from PLACE."""
-        corners = [self.pictures / "corner-place.png", self.pictures / "corner-empty.png"]
-        for corner, (x, y) in zip(corners, (PLACE, (0, 0))):
-            self.sway.grab(corner, (x, y, 1, 1))
-        with Image.open(corners[0]) as placed, Image.open(corners[1]) as empty:
-            return placed.convert("RGB").getpixel((0, 0)) != empty.convert("RGB").getpixel((0, 0))
+        # The window opens away from PLACE; the output's corner (0, 0) always shows its empty
+        # background.
+        holds(wait_until(5, lambda: self.sway.colour_at(*PLACE) != self.sway.colour_at(0, 0)),
+              f"the window is not drawn at {PLACE}")
 
     def view(self):
         """The main window's view, once it is on the output."""
