@@ -244,9 +244,12 @@ class Wayland(ProgramProcess, FrontEnd):
     def client_area(self):
         """In the output's pixels, each edge rounded by itself, halves up, as the layout has
         them."""
-        # Qt 6.4 remakes its window for a new scale: a moment without one.
-        holds(wait_until(5, lambda: self.view() is not None), "the window is not on the output")
-        rect = self.view()["rect"]
+        # Qt 6.4 remakes its window for a new scale: a moment without one, which may also come
+        # between two looks, so the view waited for is the one used.
+        views = []
+        holds(wait_until(5, lambda: views.append(self.view()) or views[-1] is not None),
+              "the window is not on the output")
+        rect = views[-1]["rect"]
         return self.in_output_place((rect["x"], rect["y"], rect["width"], rect["height"]))
 
     def message_is_owned(self):
