@@ -133,10 +133,15 @@ def check_tips(driver, harness, what):
     rows = {name: str(row) for row, name in enumerate(harness.layout.boxes)}
 
     def tap(name):
-        """Scrolled into view first, as a person would."""
+        """Scrolled into view first, as a person would, and tapped once the page has come to
+        rest there: an engine may finish the scroll after the call returns."""
         driver.script("document.querySelector(`[data-row=\"${arguments[0]}\"]`)"
                       ".scrollIntoView({block: 'nearest'})", rows[name])
-        drawn = driver.script(MEASURE)
+        looks = [driver.script(MEASURE)]
+        holds(wait_until(5, lambda: looks.append(driver.script(MEASURE)) or
+                         looks[-1] == looks[-2]),
+              f"{what}: the page did not come to rest with {name} in view")
+        drawn = looks[-1]
         driver.tap(*centre(next(c for c in drawn["controls"] if c["row"] == rows[name])))
         return drawn
 
