@@ -51,12 +51,14 @@ def run(*command, check=True):
 
 
 def wait_until(seconds, condition):
+    """What the condition gave once it held, so that the caller uses the very look that held;
+    False when it did not hold in time."""
     deadline = time.monotonic() + seconds
-    while not condition():
+    while not (result := condition()):
         if time.monotonic() > deadline:
             return False
         time.sleep(0.02)
-    return True
+    return result
 
 
 def expect_exit(front_end, what, log):

@@ -246,10 +246,9 @@ class Wayland(ProgramProcess, FrontEnd):
         them."""
         # Qt 6.4 remakes its window for a new scale: a moment without one, which may also come
         # between two looks, so the view waited for is the one used.
-        views = []
-        holds(wait_until(5, lambda: views.append(self.view()) or views[-1] is not None),
-              "the window is not on the output")
-        rect = views[-1]["rect"]
+        view = wait_until(5, self.view)
+        holds(view, "the window is not on the output")
+        rect = view["rect"]
         return self.in_output_place((rect["x"], rect["y"], rect["width"], rect["height"]))
 
     def message_is_owned(self):

@@ -120,10 +120,8 @@ class XFrontEnd(ProgramProcess, FrontEnd):
             self.process = subprocess.Popen(self.command(), stdout=output,
                                             stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
                                             env=os.environ | self.extra_env)
-        found = []
-        holds(wait_until(30, lambda: found.append(self.find_window()) or found[-1]),
-              f"the window \"{self.layout.title}\" did not appear (log: {log})")
-        self.window = found[-1]
+        self.window = wait_until(30, self.find_window)
+        holds(self.window, f"the window \"{self.layout.title}\" did not appear (log: {log})")
         self.take_keyboard()
 
     def take_keyboard(self):
